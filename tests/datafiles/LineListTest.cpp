@@ -1,0 +1,158 @@
+#include "TestSupport.h"
+
+#include "datafiles/FileError.h"
+#include "datafiles/LineList.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+QStringList linesOf(const QByteArray &bytes)
+{
+    LineList list;
+    list.loadFromBytes(bytes);
+    return list.lines();
+}
+
+QStringList L(std::initializer_list<const char16_t *> items)
+{
+    QStringList out;
+    for (const char16_t *s : items)
+        out.append(QString::fromUtf16(s));
+    return out;
+}
+} // namespace
+
+TEST(LineListLoad, LineBreaksOfEveryKindEndLinesAndTrailingBreakAddsNothing)
+{
+    EXPECT_EQ(linesOf("a\r\nb"), L({u"a", u"b"}));
+    EXPECT_EQ(linesOf("a\r\nb\r\n"), L({u"a", u"b"}));
+    EXPECT_EQ(linesOf("x\ny\rz"), L({u"x", u"y", u"z"}));
+    EXPECT_EQ(linesOf("\r\n\r\n"), L({u"", u""}));
+    EXPECT_EQ(linesOf("\n\r"), L({u"", u""})); // LF then a lone CR: two breaks
+    EXPECT_TRUE(linesOf("").isEmpty());
+    EXPECT_EQ(linesOf("  keep  \t\r\n"), L({u"  keep  \t"}));
+}
+
+TEST(LineListLoad, NulEndsTheText)
+{
+    EXPECT_EQ(linesOf(QByteArray("ab\r\ncd\0ef\r\ngh", 14)), L({u"ab", u"cd"}));
+    EXPECT_TRUE(linesOf(QByteArray("\0abc", 4)).isEmpty());
+    // NUL in UTF-16 text too
+    EXPECT_EQ(linesOf(QByteArray("\xFF\xFE" "a\0\0\0b\0", 8)), L({u"a"}));
+}
+
+TEST(LineListLoad, Cp932UsesMicrosoftsTable)
+{
+    LineList list;
+    list.loadFromBytes(QByteArray("\x81\x61\x81\x60\x87\x40\x5C\x7E\x82\xA0\xB1", 11));
+    EXPECT_EQ(list.encoding(), LineList::Encoding::Cp932);
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list[0], QString::fromUtf16(u"\u2225\uFF5E\u2460\\~\u3042\uFF71"));
+    EXPECT_FALSE(list.hadDecodeErrors());
+
+    list.loadFromBytes(QByteArray("\x82", 1)); // a lead byte with nothing after it
+    EXPECT_TRUE(list.hadDecodeErrors());
+}
+
+TEST(LineListLoad, ByteOrderMarksSelectTheEncodingAndAreNotText)
+{
+    LineList list;
+    list.loadFromBytes("\xEF\xBB\xBF\xE3\x81\x82\r\nb");
+    EXPECT_EQ(list.encoding(), LineList::Encoding::Utf8);
+    EXPECT_EQ(list.lines(), L({u"\u3042", u"b"}));
+
+    list.loadFromBytes(QByteArray("\xFF\xFE\x42\x30\r\0\n\0z\0", 10));
+    EXPECT_EQ(list.encoding(), LineList::Encoding::Utf16LE);
+    EXPECT_EQ(list.lines(), L({u"\u3042", u"z"}));
+
+    list.loadFromBytes(QByteArray("\xFE\xFF\x30\x42\0\n\0z", 8));
+    EXPECT_EQ(list.encoding(), LineList::Encoding::Utf16BE);
+    EXPECT_EQ(list.lines(), L({u"\u3042", u"z"}));
+
+    list.loadFromBytes(QByteArray("\xFF\xFE\x41\x00\x42", 5)); // odd byte count
+    EXPECT_EQ(list.lines(), L({u"A"}));
+    EXPECT_TRUE(list.hadDecodeErrors());
+}
+
+TEST(LineListSave, WritesCrLfAfterEveryLineInTheRememberedEncoding)
+{
+    LineList fresh;
+    EXPECT_EQ(fresh.toBytes(), QByteArray());
+    fresh.add(QStringLiteral("a"));
+    fresh.add(QString::fromUtf16(u"\u2225"));
+    EXPECT_EQ(fresh.toBytes(), QByteArray("a\r\n\x81\x61\r\n")); // never loaded: code page 932
+
+    LineList utf8;
+    utf8.loadFromBytes("\xEF\xBB\xBFx");
+    utf8.clear();
+    utf8.add(QStringLiteral("y"));
+    EXPECT_EQ(utf8.toBytes(), QByteArray("\xEF\xBB\xBFy\r\n")); // clear and add keep the encoding
+
+    LineList utf16;
+    utf16.loadFromBytes(QByteArray("\xFE\xFF\0q", 4));
+    EXPECT_EQ(utf16.toBytes(), QByteArray("\xFE\xFF\0q\0\r\0\n", 8));
+}
+
+TEST(LineListSave, TextCodePage932CannotHoldIsSavedAsUtf8InsteadOfQuestionMarks)
+{
+    LineList list;
+    list.add(QString::fromUtf16(u"caf\u00e9 \u00a5"));
+    const QByteArray bytes = list.toBytes();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(linesOf(bytes), list.lines());
+}
+
+TEST(LineListFiles, SaveAndLoadRoundTripThroughTheDisk)
+{
+    TempRoot root;
+    LineList list;
+    list.add(QString::fromUtf16(u"図書館,としょかん"));
+    list.add(QString());
+    const QString file = root.path(QStringLiteral("StudyTaxel/a.txt"));
+    list.saveToFile(file);
+    list.saveToFile(file, LineList::Durability::Synced);
+    LineList again;
+    again.loadFromFile(file);
+    EXPECT_EQ(again.lines(), list.lines());
+    EXPECT_EQ(again.encoding(), LineList::Encoding::Cp932);
+    EXPECT_EQ(QDir(root.path(QStringLiteral("StudyTaxel"))).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")})
+        << "no temporary file is left behind";
+}
+
+TEST(LineListFiles, FailedWritesThrowAndKeepThePreviousFile)
+{
+    TempRoot root;
+    const QString file = root.path(QStringLiteral("StudyTaxel/keep.txt"));
+    root.writeBytes(QStringLiteral("StudyTaxel/keep.txt"), "old\r\n");
+    LineList list;
+    list.add(QStringLiteral("new"));
+
+    // a folder standing where the file should be
+    root.makeFolder(QStringLiteral("StudyTaxel/dir.txt"));
+    for (auto durability : {LineList::Durability::Unsynced, LineList::Durability::Synced}) {
+        EXPECT_THROW(list.saveToFile(root.path(QStringLiteral("StudyTaxel/dir.txt")), durability), FileError);
+        EXPECT_THROW(list.saveToFile(root.path(QStringLiteral("StudyTaxel/missing/x.txt")), durability), FileError);
+        EXPECT_THROW(list.saveToFile(file + QStringLiteral("/through-a-file"), durability), FileError);
+    }
+    EXPECT_EQ(root.readBytes(QStringLiteral("StudyTaxel/keep.txt")), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(root.path(QStringLiteral("StudyTaxel"))).entryList(QDir::Files), QStringList{QStringLiteral("keep.txt")});
+
+    LineList reader;
+    EXPECT_THROW(reader.loadFromFile(root.path(QStringLiteral("StudyTaxel/none.txt"))), FileError);
+    EXPECT_THROW(reader.loadFromFile(root.path(QStringLiteral("StudyTaxel/dir.txt"))), FileError);
+}
+
+TEST(LineListLoad, GarbageAndHugeLinesLoadWithoutCrashing)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 70000; ++i)
+        garbage.append(static_cast<char>((i * 7919) & 0xFF));
+    EXPECT_NO_THROW(linesOf(garbage));
+    EXPECT_EQ(linesOf(QByteArray(3'000'000, 'x')).constFirst().size(), 3'000'000);
+    // lone surrogates in UTF-16 survive as they are
+    const QStringList lone = linesOf(QByteArray("\xFF\xFE\x00\xD8\x41\x00", 6));
+    ASSERT_EQ(lone.size(), 1);
+    EXPECT_EQ(lone[0].size(), 2);
+}

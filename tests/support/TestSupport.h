@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+/// A throw-away data root holding a "StudyTaxel" tree; it becomes the program's data root
+/// while it lives.
+class TempRoot
+{
+public:
+    TempRoot();
+    ~TempRoot();
+    TempRoot(const TempRoot &) = delete;
+    TempRoot &operator=(const TempRoot &) = delete;
+
+    QString root() const { return m_dir.path(); }
+    /// Absolute path of "StudyTaxel/…" under this root.
+    QString path(const QString &relative) const;
+    void makeFolder(const QString &relative) const;
+    /// Writes \a lines with CR LF after each, in code page 932 (or UTF-8 with a mark when \a utf8).
+    void writeLines(const QString &relative, const QStringList &lines, bool utf8 = false) const;
+    void writeBytes(const QString &relative, const QByteArray &bytes) const;
+    QByteArray readBytes(const QString &relative) const;
+    /// The file's lines as loading reads them.
+    QStringList readLines(const QString &relative) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousRoot;
+};
+
+QByteArray ToCp932(const QString &text);
