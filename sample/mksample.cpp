@@ -1,0 +1,140 @@
+// taxel-sample SRC DST: makes the runnable sample tree DST/StudyTaxel from the readable sources in
+// SRC (a folder laid out like StudyTaxel/).
+//  - *.txt and *.csv (UTF-8) are written in code page 932 with CR LF, as data authors deliver them;
+//  - NAME.pdf.txt is rendered to the PDF NAME.pdf: pages are separated by a line "----page----",
+//    each page's first line is its heading, and the page number is printed at the foot;
+//  - everything else is copied;
+//  - then the keyword index and the example files are built from the master files.
+
+#include "datafiles/DataRoot.h"
+#include "datafiles/FileError.h"
+#include "datafiles/LineList.h"
+#include "index/ExampleBuilder.h"
+#include "index/ItemIndexBuilder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+QString readUtf8(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("cannot read %1").arg(path));
+    return QString::fromUtf8(file.readAll());
+}
+
+void convertText(const QString &from, const QString &to)
+{
+    LineList list;
+    list.lines() = LineList::splitLines(readUtf8(from));
+    list.saveToFile(to);
+}
+
+void renderPdf(const QString &from, const QString &to)
+{
+    QStringList pages{QString()};
+    for (const QString &line : LineList::splitLines(readUtf8(from))) {
+        if (line.trimmed() == QLatin1String("----page----"))
+            pages.append(QString());
+        else
+            pages.last() += line + QLatin1Char('\n');
+    }
+    QPdfWriter writer(to);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(150);
+    writer.setTitle(QFileInfo(to).completeBaseName());
+    writer.setCreator(QStringLiteral("Taxel sample data"));
+    QPainter painter(&writer);
+    const QRect page = painter.viewport();
+    const int margin = 120;
+    for (int i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        QString text = pages.at(i).trimmed();
+        const QString heading = text.section(QLatin1Char('\n'), 0, 0);
+        const QString body = text.section(QLatin1Char('\n'), 1);
+        QFont headingFont(QStringLiteral("Noto Sans CJK JP"));
+        headingFont.setPointSize(20);
+        headingFont.setBold(true);
+        painter.setFont(headingFont);
+        const QRect headingRect(margin, margin, page.width() - 2 * margin, 140);
+        painter.drawText(headingRect, Qt::AlignLeft | Qt::TextWordWrap, heading);
+        QFont bodyFont(QStringLiteral("Noto Sans CJK JP"));
+        bodyFont.setPointSize(12);
+        painter.setFont(bodyFont);
+        painter.drawText(QRect(margin, margin + 170, page.width() - 2 * margin, page.height() - 2 * margin - 260),
+                         Qt::AlignLeft | Qt::TextWordWrap, body);
+        painter.drawText(QRect(0, page.height() - margin, page.width(), 60), Qt::AlignHCenter,
+                         QStringLiteral("- %1 -").arg(i + 1));
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 3) {
+        out << "usage: taxel-sample SRC DST\n";
+        return 2;
+    }
+    const QString source = QDir(args.at(1)).absolutePath();
+    const QString root = QDir(args.at(2)).absolutePath();
+    const QString target = root + QStringLiteral("/StudyTaxel");
+    try {
+        QDir(target).removeRecursively();
+        QDir().mkpath(target);
+        for (const char *folder : {"Bin", "KoumokuIndex", "ReidaiData", "TaxelData", "SaimokuData"})
+            QDir(target).mkpath(QString::fromLatin1(folder));
+
+        QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            const QString relative = QDir(source).relativeFilePath(from);
+            QString to = target + QLatin1Char('/') + relative;
+            QDir().mkpath(QFileInfo(to).path());
+            if (to.endsWith(QLatin1String(".pdf.txt"))) {
+                to.chop(4);
+                renderPdf(from, to);
+            } else if (to.endsWith(QLatin1String(".txt")) || to.endsWith(QLatin1String(".csv"))) {
+                convertText(from, to);
+            } else {
+                QFile::remove(to);
+                if (!QFile::copy(from, to))
+                    throw FileError(QStringLiteral("cannot copy %1").arg(from));
+            }
+        }
+
+        DataRoot::setRoot(root);
+        auto print = [&out](const QString &text) { out << text << '\n'; };
+        if (DataRoot::fileExists(DataRoot::path(u"StudyTaxel/Koumoku_All.csv"))) {
+            const int lines = MakeKoumokuIndex(print);
+            out << "keyword index: " << lines << " lines\n";
+            if (lines < 0)
+                return 1;
+        }
+        if (DataRoot::fileExists(DataRoot::path(u"StudyTaxel/Reidai_All.csv"))) {
+            const int examples = MakeReidaiData(print);
+            out << "examples: " << examples << '\n';
+            if (examples < 0)
+                return 1;
+        }
+    } catch (const FileError &error) {
+        out << "taxel-sample: " << error.text() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,70 @@
+#include "WindowDriver.h"
+
+#include "app/Messages.h"
+#include "ui/WidgetDump.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QWidget>
+
+bool DriverStep::number(int *value) const
+{
+    bool ok = false;
+    const int n = argument.toInt(&ok);
+    if (ok)
+        *value = n;
+    return ok;
+}
+
+void SettleEvents()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+namespace {
+void openWindow(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    SettleEvents();
+}
+} // namespace
+
+int RunWindowDriver(AdminContext &ctx, QWidget *window, const QStringList &steps, const DriverStepFn &perform,
+                    const DriverStateFn &state)
+{
+    MessageRecorder recorder;
+    openWindow(window);
+    for (const QString &text : steps) {
+        DriverStep step;
+        const qsizetype colon = text.indexOf(QLatin1Char(':'));
+        step.verb = colon < 0 ? text : text.left(colon);
+        step.hasArgument = colon >= 0;
+        step.argument = colon < 0 ? QString() : text.mid(colon + 1);
+        QString error;
+        bool done = true;
+        if (step.verb == QLatin1String("close") && !step.hasArgument) {
+            window->close();
+            SettleEvents();
+        } else if (step.verb == QLatin1String("open") && !step.hasArgument) {
+            openWindow(window);
+        } else {
+            done = perform(step, &error);
+            SettleEvents();
+        }
+        if (!done) {
+            ctx.err << QStringLiteral("step %1: %2").arg(text, error.isEmpty() ? QStringLiteral("cannot be performed") : error)
+                    << Qt::endl;
+            return 1;
+        }
+    }
+    QJsonObject result;
+    result.insert(QStringLiteral("messages"), QJsonArray::fromStringList(recorder.messages()));
+    result.insert(QStringLiteral("controls"), DumpControls(window));
+    result.insert(QStringLiteral("state"), state());
+    PrintJson(ctx, result);
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "AdminCommand.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+/// One step of a window driver: "verb" or "verb:argument".
+struct DriverStep
+{
+    QString verb;
+    QString argument;
+    bool hasArgument = false;
+
+    /// The argument read as a whole decimal number; false when it is not one.
+    bool number(int *value) const;
+};
+
+/// Performs one step on the window; returns false with \a error set when it cannot be performed.
+/// The generic steps "close" and "open" are handled by the driver itself.
+using DriverStepFn = std::function<bool(const DriverStep &step, QString *error)>;
+using DriverStateFn = std::function<QJsonObject()>;
+
+/// Shows \a window offscreen, performs \a steps in order as a user would (message boxes are recorded,
+/// not shown) and prints {"messages": [...], "controls": {...}, "state": {...}}.
+/// Returns 0, or 1 after a message on the error stream when a step cannot be performed.
+int RunWindowDriver(AdminContext &ctx, QWidget *window, const QStringList &steps, const DriverStepFn &perform,
+                    const DriverStateFn &state);
+
+/// Lets queued events (focus changes, layout) happen, as between two user actions.
+void SettleEvents();

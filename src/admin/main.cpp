@@ -1,0 +1,116 @@
+// taxel-admin: the maintainer's console. Builds the index and example files without a desktop and
+// shows what a window will show for the data, driving the real windows offscreen.
+
+#include "AdminCommand.h"
+
+#include "app/Fonts.h"
+#include "datafiles/DataRoot.h"
+#include "datafiles/FileError.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+
+namespace {
+
+std::vector<AdminCommand> &registry()
+{
+    static std::vector<AdminCommand> commands;
+    return commands;
+}
+
+void printUsage(QTextStream &stream)
+{
+    stream << "usage: taxel-admin [--root DIR] [--json] COMMAND [ARGS...]\n\ncommands:\n";
+    for (const AdminCommand &command : AdminCommands())
+        stream << "  " << command.name << ' ' << QString::fromUtf8(command.usage) << '\n';
+    stream << "\n--root DIR  the folder that holds StudyTaxel/ (default: the nearest one up from the working folder)\n"
+              "--json      print the result as JSON\n";
+    stream.flush();
+}
+
+} // namespace
+
+bool RegisterAdminCommand(const AdminCommand &command)
+{
+    registry().push_back(command);
+    return true;
+}
+
+const std::vector<AdminCommand> &AdminCommands()
+{
+    return registry();
+}
+
+void PrintJson(AdminContext &ctx, const QJsonObject &object)
+{
+    ctx.out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    ctx.out.flush();
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments().mid(1);
+
+    bool json = false;
+    QString root;
+    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--json")) {
+            json = true;
+        } else if (option == QLatin1String("--root") && !args.isEmpty()) {
+            root = args.takeFirst();
+        } else if (option.startsWith(QLatin1String("--root="))) {
+            root = option.mid(7);
+        } else if (option == QLatin1String("--help")) {
+            printUsage(out);
+            return 0;
+        } else {
+            err << "taxel-admin: unknown option " << option << '\n';
+            printUsage(err);
+            return 2;
+        }
+    }
+    if (args.isEmpty()) {
+        printUsage(err);
+        return 2;
+    }
+    // --json may also follow the command
+    if (args.removeAll(QStringLiteral("--json")) > 0)
+        json = true;
+
+    DataRoot::setRoot(DataRoot::findRoot(root, QDir::currentPath()));
+
+    const QString name = args.takeFirst();
+    for (const AdminCommand &command : AdminCommands()) {
+        if (name != QLatin1String(command.name))
+            continue;
+        AdminContext ctx{json, out, err};
+        try {
+            const int status = command.run(ctx, args);
+            out.flush();
+            err.flush();
+            return status;
+        } catch (const FileError &error) {
+            out.flush();
+            err << "taxel-admin: " << error.text() << Qt::endl;
+            return 1;
+        } catch (const std::exception &error) {
+            out.flush();
+            err << "taxel-admin: " << QString::fromUtf8(error.what()) << Qt::endl;
+            return 1;
+        }
+    }
+    err << "taxel-admin: unknown command " << name << '\n';
+    printUsage(err);
+    return 2;
+}

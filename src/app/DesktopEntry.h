@@ -1,0 +1,32 @@
+#pragma once
+
+#include "datafiles/MessageSink.h"
+
+#include <QString>
+
+/// The desktop entry that starts the program with its working folder in "StudyTaxel/Bin" under the
+/// data root, so that the program finds its data again when started from the desktop.
+namespace DesktopEntry {
+
+/// One argument of an Exec key, quoted when it needs it: `/a b/taxel` → `"/a b/taxel"`;
+/// inside the quotes `"`, `` ` ``, `$` and `\` are escaped with a backslash, and `%` is doubled.
+QString quoteExecArgument(const QString &argument);
+/// A value of a string key with \, line breaks and tabs escaped.
+QString escapeValue(const QString &value);
+/// The whole file text of the entry.
+QString entryText(const QString &program, const QString &workingFolder, const QString &description);
+
+/// The desktop folder of the user (a folder inside the test area while Qt's test mode is on).
+QString desktopFolder();
+/// Overrides desktopFolder() (tests); an empty text restores the default.
+void setDesktopFolder(const QString &folder);
+
+/// Writes the entry file; 0 when it was written, -1 when it could not be.
+int saveShortcutFile(const QString &file, const QString &program, const QString &workingFolder,
+                     const QString &description);
+
+/// Writes "Taxel.desktop" into the desktop folder when it is missing there and reports it with its
+/// message. Does nothing when the entry exists or the desktop folder does not.
+void createDesktopShortcut(const QString &program, const MessageSink &show);
+
+} // namespace DesktopEntry

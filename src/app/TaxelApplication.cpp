@@ -1,0 +1,20 @@
+#include "TaxelApplication.h"
+
+#include "Messages.h"
+#include "datafiles/FileError.h"
+
+TaxelApplication::TaxelApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool TaxelApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const FileError &error) {
+        ShowErrorMessage(error.text());
+    } catch (const std::exception &error) {
+        ShowErrorMessage(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowErrorMessage(QString());
+    }
+    return false;
+}
