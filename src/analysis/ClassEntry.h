@@ -1,0 +1,63 @@
+#pragma once
+
+#include "datafiles/LineList.h"
+
+#include <QString>
+#include <QStringList>
+
+/// What the entry box accepts: exactly three characters, or five or more with a period in fourth
+/// place ("210", "210.1"); the characters themselves are not checked.
+enum class EntryCheck {
+    Empty,         ///< nothing typed: nothing to do
+    Accepted,
+    Invalid,       ///< length 4, or shorter than 3
+    PeriodMissing, ///< five or more characters without a period in fourth place
+};
+
+/// "210.1" → Accepted, "2101" → Invalid, "21.01" → PeriodMissing, "" → Empty.
+EntryCheck CheckClassEntry(QStringView entry);
+
+/// The message shown for a refused entry; empty for Empty and Accepted.
+QString EntryCheckMessage(EntryCheck check);
+
+/// The leading integer of an entry divided by 10: "210.1" → 21, "913.6" → 91, "abc" → 0.
+int DivisionOfEntry(QStringView entry);
+/// The leading integer divided by 100: "210.1" → 2.
+int MainClassOfEntry(QStringView entry);
+
+/// "StudyTaxel/TaxelData/Saimoku_2.txt" for main class 2 (relative to the data root).
+QString ScheduleFilePath(int mainClass);
+/// "StudyTaxel/TaxelData/Youmoku_2.txt" for main class 2.
+QString SectionFilePath(int mainClass);
+
+/// The search key of an accepted entry: a three-character entry is its own key; a longer one
+/// gives its longest leading part (at least three characters) that is a schedule number, that is,
+/// for which a line "/part,…" exists. 210.12 with lines for 210.1 and 210 → "210.1"; none → "".
+QString FindSearchKey(const QString &entry, const QStringList &schedule);
+
+/// Appends to \a hits every schedule line that holds \a key right after its first character
+/// (the key's own line and every longer number under it: "210" finds /210, /210.1, /2101 …)
+/// and returns the number of lines \a hits then holds. An empty key finds nothing.
+int ListScheduleHits(const QString &key, const QStringList &schedule, QStringList &hits);
+
+/// The schedule and section lines of the main class searched last; they stay until a later
+/// search of an accepted entry replaces them.
+struct ClassFiles
+{
+    LineList schedule; ///< LBsaimokuList
+    LineList sections; ///< LByoumokuList
+};
+
+/// What one press of Enter in the entry box found.
+struct EntrySearch
+{
+    int division = 0;  ///< the division number from now on
+    QString message;   ///< shown when not empty; the search stopped there
+    QStringList hits;  ///< the schedule lines for the hit list, in file order
+};
+
+/// Validates \a entry, loads the schedule and section files of its main class into \a files and
+/// lists the schedule lines under the search key. A missing section file keeps the earlier
+/// section lines; a missing or empty schedule file is reported in the message. Throws FileError
+/// when a file exists but cannot be read.
+EntrySearch SearchClassEntry(const QString &entry, ClassFiles &files);
