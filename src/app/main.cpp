@@ -8,6 +8,8 @@
 #include "datafiles/DataRoot.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -20,6 +22,11 @@ int main(int argc, char **argv)
     try {
         InstallFontSubstitutions();
         CreateWindows(maintenance);
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect frame = MainForm->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            MainForm->move(frame.topLeft());
+        }
         MainForm->show();
         app.exec();
     } catch (const std::exception &error) {

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Taxel needs to build, test and run, when they are missing.
+# Works as root, or as a normal user through sudo.
+set -euo pipefail
+
+packages=(
+    # build tools
+    cmake ninja-build g++ pkg-config
+    # Qt 6: Core, Gui, Widgets (base), PDF view, uic/moc
+    qt6-base-dev qt6-base-dev-tools qt6-pdf-dev libgl-dev
+    # tests and benchmarks
+    libgtest-dev libbenchmark-dev
+    # Japanese fonts for the windows and the sample documents
+    fonts-noto-cjk
+    # a screen for the windows when there is none (screenshots, manual checks)
+    xvfb xauth
+    # fuzzing and sanitizers
+    clang libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+else
+    as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,186 @@
+#include "TestSupport.h"
+
+#include "app/AppWindows.h"
+#include "app/DesktopEntry.h"
+#include "app/Messages.h"
+#include "app/Shell.h"
+#include "app/U_taxel.h"
+#include "ui/U_koumoku.h"
+#include "ui/U_saimoku.h"
+#include "ui/U_study.h"
+#include "ui/U_tutorial.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+/// The windows of one run, made and destroyed around each test.
+class MainFormTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        DesktopEntry::setDesktopFolder(m_desktop.path() + QStringLiteral("/absent"));
+        SetDesktopOpener([this](const QUrl &url) { m_opened.append(url); });
+        CreateWindows(false);
+    }
+    void TearDown() override
+    {
+        DestroyWindows();
+        SetDesktopOpener({});
+        DesktopEntry::setDesktopFolder(QString());
+    }
+    template<typename T> T *control(const char *name) const
+    {
+        T *found = MainForm->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString description() const { return control<QLabel>("STsetumei")->text(); }
+
+    TempRoot m_root;
+    QTemporaryDir m_desktop;
+    QList<QUrl> m_opened;
+    MessageRecorder m_messages;
+};
+
+} // namespace
+
+TEST_F(MainFormTest, StartUpMakesTheFiveWindowsWithTheirCaptionsAndSizes)
+{
+    EXPECT_EQ(MainForm->objectName(), QStringLiteral("MainForm"));
+    EXPECT_EQ(MainForm->windowTitle(), QStringLiteral("Taxel"));
+    EXPECT_EQ(MainForm->size(), QSize(509, 596));
+    const struct { QWidget *window; const char *name; const char16_t *caption; QSize size; } windows[] = {
+        {KoumokuDialog, "KoumokuDialog", u"分類項目の検索", {1195, 723}},
+        {DialogStudy, "DialogStudy", u"分類記号付与の学習", {1136, 734}},
+        {TutorialDialog, "TutorialDialog", u"分類記号付与のチュートリアル", {1080, 712}},
+        {SaimokuDialog, "SaimokuDialog", u"分類細目の検索", {1169, 733}},
+    };
+    for (const auto &w : windows) {
+        ASSERT_NE(w.window, nullptr);
+        EXPECT_EQ(w.window->objectName(), QString::fromLatin1(w.name));
+        EXPECT_EQ(w.window->windowTitle(), QString::fromUtf16(w.caption));
+        EXPECT_EQ(w.window->size(), w.size) << w.name;
+        EXPECT_TRUE(w.window->isWindow());
+        EXPECT_NE(w.window->findChild<QStatusBar *>(QStringLiteral("StatusBar1")), nullptr) << w.name;
+    }
+    EXPECT_TRUE(control<QLabel>("LmakeKoumoku")->isHidden());
+    EXPECT_TRUE(control<QLabel>("LmakeReidai")->isHidden());
+    EXPECT_TRUE(control<QWidget>("Psetumei")->isHidden());
+    EXPECT_EQ(control<QLabel>("Lsyspath")->text(), QDir::toNativeSeparators(QDir::currentPath()));
+    EXPECT_EQ(control<QWidget>("Phelp")->height(), 33);
+    EXPECT_FALSE(control<QWidget>("Bver")->isHidden()) << "covered by the collapsed panel, not hidden";
+}
+
+TEST_F(MainFormTest, MaintenanceModeShowsTheTwoBuilderCommands)
+{
+    MainForm->setMaintenanceMode(true);
+    EXPECT_FALSE(control<QLabel>("LmakeKoumoku")->isHidden());
+    EXPECT_FALSE(control<QLabel>("LmakeReidai")->isHidden());
+}
+
+TEST_F(MainFormTest, HoverDescriptionsStayUntilTheBareSurfaceIsEntered)
+{
+    auto *bstudy = control<QPushButton>("Bstudy");
+    MainForm->BstudyMouseEnter(bstudy);
+    const QString studyText = description();
+    EXPECT_GT(studyText.size(), 60);
+    EXPECT_LT(studyText.size(), 120);
+
+    MainForm->BstudyMouseEnter(control<QLabel>("STsetumei")); // the description box itself
+    MainForm->BstudyMouseEnter(control<QWidget>("Phelp"));
+    MainForm->Lkensaku1MouseEnter(bstudy);                    // a link handler given a button
+    EXPECT_EQ(description(), studyText);
+
+    for (const char *name : {"Btutorial", "Bsaimoku", "Bkoumoku", "Bhelp"}) {
+        MainForm->BstudyMouseEnter(control<QWidget>(name));
+        EXPECT_NE(description(), studyText) << name;
+        EXPECT_FALSE(description().isEmpty()) << name;
+    }
+    MainForm->Lkensaku1MouseEnter(control<QWidget>("Lkensaku2"));
+    EXPECT_EQ(description(), QStringLiteral("国会図書館オンライン（NDL-OPAC）の検索ページに接続します。"
+                                            "データベースの収録数は最も多いですが、基本情報のみが表示されます。"));
+    MainForm->FormMouseEnter();
+    EXPECT_TRUE(description().isEmpty());
+}
+
+TEST_F(MainFormTest, HelpPanelExpandsCollapsesAndCollapsesBeforeItsCommandsAct)
+{
+    auto *phelp = control<QWidget>("Phelp");
+    auto *bhelp = control<QPushButton>("Bhelp");
+    MainForm->BhelpClick();
+    EXPECT_EQ(phelp->height(), 147);
+    EXPECT_EQ(bhelp->text(), QStringLiteral("閉じる"));
+    MainForm->BhelpClick();
+    EXPECT_EQ(phelp->height(), 33);
+    EXPECT_EQ(bhelp->text(), QStringLiteral("ヘルプ"));
+
+    MainForm->BhelpClick();
+    MainForm->BverClick();
+    EXPECT_EQ(phelp->height(), 33);
+    EXPECT_EQ(m_messages.messages(), QStringList{QStringLiteral("Bld.020 2022/4/28 \nTaxel taxel.exe")});
+
+    MainForm->BhelpClick();
+    MainForm->BmanualClick();
+    EXPECT_EQ(phelp->height(), 33);
+    ASSERT_EQ(m_opened.size(), 1);
+    EXPECT_EQ(m_opened[0].toLocalFile(), m_root.path(QStringLiteral("StudyTaxel/Taxelマニュアル.pdf")));
+    EXPECT_EQ(m_messages.messages().size(), 1) << "a missing manual gives no message";
+}
+
+TEST_F(MainFormTest, CatalogueLinksAndTheExplanationPanel)
+{
+    MainForm->Lkensaku1Click();
+    MainForm->Lkensaku2Click();
+    MainForm->Lkensaku3Click();
+    EXPECT_EQ(m_opened, (QList<QUrl>{QUrl(QStringLiteral("https://ndlsearch.ndl.go.jp/")),
+                                     QUrl(QStringLiteral("https://ndlonline.ndl.go.jp/")),
+                                     QUrl(QStringLiteral("http://webcatplus.nii.ac.jp/"))}));
+
+    auto *panel = control<QWidget>("Psetumei");
+    MainForm->LhazimeniClick();
+    EXPECT_FALSE(panel->isHidden());
+    MainForm->LhazimeniClick();
+    EXPECT_TRUE(panel->isHidden());
+    MainForm->LhazimeniClick();
+    MainForm->LcloseEXPClick();
+    EXPECT_TRUE(panel->isHidden());
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_TRUE(control<QLabel>(QStringLiteral("Label%1").arg(i).toLatin1().constData())->text().startsWith(
+            QStringLiteral("  ")));
+}
+
+TEST_F(MainFormTest, MaintenanceCommandsReportFailureAfterTheBuildersMessages)
+{
+    MainForm->LmakeKoumokuClick(); // no master file in this tree
+    MainForm->LmakeReidaiClick();
+    ASSERT_GE(m_messages.messages().size(), 2);
+    EXPECT_EQ(m_messages.messages().constLast(), QStringLiteral("作成できませんでした！"));
+    EXPECT_EQ(m_messages.messages().count(QStringLiteral("作成できませんでした！")), 2);
+}
+
+TEST_F(MainFormTest, ActivationWritesTheDesktopEntryOnceAndOnlyIntoAnExistingDesktop)
+{
+    MainForm->FormActivate(); // the desktop folder does not exist
+    EXPECT_TRUE(m_messages.messages().isEmpty());
+    EXPECT_FALSE(QFile::exists(m_desktop.path() + QStringLiteral("/absent/Taxel.desktop")));
+
+    DesktopEntry::setDesktopFolder(m_desktop.path());
+    MainForm->FormActivate();
+    MainForm->FormActivate();
+    EXPECT_EQ(m_messages.messages(), QStringList{QStringLiteral("デスクトップにTaxel起動アイコンを作成しました。")});
+    const QString entry = m_desktop.path() + QStringLiteral("/Taxel.desktop");
+    ASSERT_TRUE(QFile::exists(entry));
+    EXPECT_TRUE(QFile::permissions(entry) & QFile::ExeOwner);
+
+    QFile::remove(entry); // removed by the user: made again, with its message
+    MainForm->FormActivate();
+    EXPECT_EQ(m_messages.messages().size(), 2);
+}
