@@ -1,0 +1,202 @@
+#include "PracticeState.h"
+
+#include "datafiles/DataRoot.h"
+#include "datafiles/NumberText.h"
+#include "datafiles/ProgramRandom.h"
+
+#include <QSet>
+
+namespace {
+const QString kFolder = QStringLiteral("StudyTaxel/ReidaiData/");
+}
+
+QString PracticeState::listMissingMessage()
+{
+    return QStringLiteral("例題番号ファイルをロードできませんでした!");
+}
+
+QString PracticeState::invalidItemMessage()
+{
+    return QStringLiteral("選択した項目が不正です。再度指定して下さい。");
+}
+
+QString PracticeState::noExerciseMessage()
+{
+    return QStringLiteral("対象となる例題が見つかりません!");
+}
+
+QString PracticeState::savedMessage()
+{
+    return QStringLiteral("現在の終了番号を保存しました。");
+}
+
+QString PracticeState::finishedMessage()
+{
+    return QStringLiteral("この練習問題は最後まで終了しました。開始番号を指定すると、もう一度練習できます。");
+}
+
+QString PracticeState::fewerExercisesMessage(int found)
+{
+    return QStringLiteral("出題できる例題が %1 問しか見つかりませんでした。").arg(found);
+}
+
+QString PracticeState::progressFile(ProgressKind kind)
+{
+    return kFolder + (kind == ProgressKind::Basic ? QStringLiteral("study_kihon.txt") : QStringLiteral("study_ouyou.txt"));
+}
+
+PracticeState::Choice PracticeState::loadList(const QString &relativePath, int setCode)
+{
+    const QString path = DataRoot::path(relativePath);
+    if (!DataRoot::fileExists(path))
+        return Choice::ListMissing;
+    LineList loaded;
+    loaded.loadFromFile(path); // a read error leaves the former set in force
+    m_numbers = std::move(loaded);
+    m_setCode = setCode;
+    return Choice::Chosen;
+}
+
+PracticeState::Choice PracticeState::chooseBasicOrClass(int classDigit)
+{
+    m_fixedOrderMode = false;
+    const bool basic = classDigit < 0;
+    const QString file = basic ? QStringLiteral("ren_num_kihon.txt") : QStringLiteral("ren_num_%1.txt").arg(classDigit);
+    const Choice choice = loadList(kFolder + file, basic ? 0 : classDigit + 1);
+    if (choice == Choice::Chosen && basic) {
+        m_fixedOrderMode = true;
+        startFixedOrder(ProgressKind::Basic);
+    }
+    return choice;
+}
+
+PracticeState::Choice PracticeState::chooseAdvanced()
+{
+    const QString path = kFolder + QStringLiteral("ren_num_ouyou.txt");
+    if (!DataRoot::fileExists(DataRoot::path(path)))
+        return Choice::ListMissing;
+    m_fixedOrderMode = false;
+    const Choice choice = loadList(path, 22);
+    if (choice == Choice::Chosen) {
+        m_fixedOrderMode = true;
+        startFixedOrder(ProgressKind::Advanced);
+    }
+    return choice;
+}
+
+PracticeState::Choice PracticeState::chooseAllTables()
+{
+    const QString path = kFolder + QStringLiteral("ren_num_hojo.txt");
+    if (!DataRoot::fileExists(DataRoot::path(path)))
+        return Choice::ListMissing;
+    m_fixedOrderMode = false;
+    return loadList(path, 21);
+}
+
+PracticeState::Choice PracticeState::chooseTable(int item)
+{
+    if (item < 0 || item > 9)
+        return Choice::InvalidItem;
+    return loadList(kFolder + QStringLiteral("ren_num_hojo_%1.txt").arg(item), 11 + item);
+}
+
+void PracticeState::startFixedOrder(ProgressKind kind)
+{
+    m_progressKind = kind;
+    m_listLength = m_numbers.count();
+    m_startEntries.clear();
+    for (int i = 0; i < m_listLength; ++i)
+        m_startEntries.append(QString::number(i + 1) + QStringLiteral("  ") + m_numbers[i]);
+
+    m_progressDisplay = QStringLiteral("0");
+    m_nextPosition = 0;
+    const QString path = DataRoot::path(progressFile(kind));
+    if (!DataRoot::fileExists(path))
+        return;
+    m_progress.loadFromFile(path);
+    if (m_progress.isEmpty())
+        return;
+    const QString first = m_progress[0];
+    const int value = ReadInt(first);
+    // a value outside the list would leave the set nowhere: it is brought into range
+    m_nextPosition = qBound(0, value, m_listLength);
+    m_progressDisplay = m_nextPosition == value ? first : QString::number(m_nextPosition);
+}
+
+QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &lookup, QString *message)
+{
+    QVector<Exercise> filled;
+    const int length = m_numbers.count();
+    if (length == 0) {
+        *message = noExerciseMessage();
+        return filled;
+    }
+
+    if (m_fixedOrderMode) {
+        if (m_nextPosition >= length) {
+            *message = finishedMessage();
+            return filled;
+        }
+        const QString number = m_numbers[m_nextPosition];
+        ++m_nextPosition;
+        m_progressDisplay = QString::number(m_nextPosition);
+        Exercise exercise{number, lookup(number)};
+        if (exercise.texts.code == 0)
+            filled.append(exercise);
+        return filled;
+    }
+
+    count = qBound(1, count, 3);
+    QSet<int> used;
+    auto &random = ProgramRandom();
+    for (int slot = 0; slot < count; ++slot) {
+        // Draw as the learner would expect (a 31-bit value modulo the length), but try each position
+        // once per slot, so a list whose entries cannot all be resolved still ends.
+        QSet<int> tried = used;
+        bool found = false;
+        long long draws = 0;
+        const long long drawLimit = 64LL * length + 1024;
+        while (tried.size() < length) {
+            int position = static_cast<int>(random() % static_cast<unsigned>(length));
+            if (tried.contains(position)) {
+                if (++draws < drawLimit)
+                    continue;
+                for (position = 0; tried.contains(position); ++position) { } // the generator missed some
+            }
+            tried.insert(position);
+            Exercise exercise{m_numbers[position], lookup(m_numbers[position])};
+            if (exercise.texts.code == 0) {
+                used.insert(position);
+                filled.append(exercise);
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            break;
+    }
+    if (filled.isEmpty())
+        *message = noExerciseMessage();
+    else if (filled.size() < count)
+        *message = fewerExercisesMessage(static_cast<int>(filled.size()));
+    return filled;
+}
+
+void PracticeState::saveProgress()
+{
+    m_progress.clear();
+    m_progress.add(m_progressDisplay);
+    m_progress.saveToFile(DataRoot::path(progressFile(m_progressKind)), LineList::Durability::Synced);
+}
+
+void PracticeState::chooseStart(int index)
+{
+    m_nextPosition = index;
+    m_progressDisplay = QString::number(index);
+}
+
+void PracticeState::stepBack()
+{
+    m_nextPosition = qMax(0, m_nextPosition - 2);
+    m_progressDisplay = QString::number(m_nextPosition);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "datafiles/LineList.h"
+#include "index/ExampleLookup.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+/// Which progress file belongs to the chosen fixed-order set.
+enum class ProgressKind { Basic, Advanced };
+
+/// One exercise set for one slot: the number and what the example lookup found for it.
+struct Exercise
+{
+    QString number;
+    ExampleTexts texts;
+};
+
+/// Resolves one exercise number (the practice window passes the example lookup with its set code
+/// and mode).
+using ExerciseLookup = std::function<ExampleTexts(const QString &number)>;
+
+/// The practice state: the chosen exercise set, its number list and, for the two fixed-order sets
+/// (basic and advanced), the position reached and its progress file.
+class PracticeState
+{
+public:
+    enum class Choice { Chosen, ListMissing, InvalidItem };
+
+    static QString listMissingMessage();  ///< "例題番号ファイルをロードできませんでした!"
+    static QString invalidItemMessage();  ///< "選択した項目が不正です。再度指定して下さい。"
+    static QString noExerciseMessage();   ///< "対象となる例題が見つかりません!"
+    static QString savedMessage();        ///< "現在の終了番号を保存しました。"
+    static QString finishedMessage();     ///< the fixed-order set has been worked through
+    static QString fewerExercisesMessage(int found);
+
+    int setCode() const { return m_setCode; }
+    bool fixedOrderMode() const { return m_fixedOrderMode; }
+    void setFixedOrderMode(bool on) { m_fixedOrderMode = on; }
+    ProgressKind progressKind() const { return m_progressKind; }
+    int nextPosition() const { return m_nextPosition; }
+    int listLength() const { return m_listLength; }
+    const LineList &numberList() const { return m_numbers; }
+    /// The progress display: the number of exercises worked through, as shown and as saved.
+    const QString &progressDisplay() const { return m_progressDisplay; }
+    /// "1  101", "2  102", …: the positions of a fixed-order list with their numbers.
+    const QStringList &startEntries() const { return m_startEntries; }
+
+    /// The basic set (-1) or the set of class \a classDigit (0 … 9). Turns fixed-order mode off
+    /// first; the basic set then turns it on and reads its progress.
+    Choice chooseBasicOrClass(int classDigit);
+    Choice chooseAdvanced();
+    Choice chooseAllTables();
+    /// One auxiliary table, item \a item (0 … 9) of the table box.
+    Choice chooseTable(int item);
+
+    /// Sets \a count exercises (1 in fixed-order mode). Fills the slots one by one, each with a
+    /// number the lookup resolves, at distinct positions of the list; never draws forever: when
+    /// the list cannot fill every slot, what could be filled is returned and \a message tells why.
+    QVector<Exercise> setExercises(int count, const ExerciseLookup &lookup, QString *message);
+
+    /// Writes the progress display to the progress file. Throws FileError when it cannot.
+    void saveProgress();
+    void chooseStart(int index);
+    void stepBack();
+
+private:
+    Choice loadList(const QString &relativePath, int setCode);
+    void startFixedOrder(ProgressKind kind);
+    static QString progressFile(ProgressKind kind);
+
+    int m_setCode = 0;
+    bool m_fixedOrderMode = false;
+    ProgressKind m_progressKind = ProgressKind::Basic;
+    int m_nextPosition = 0;
+    int m_listLength = 0;
+    LineList m_numbers; // LBrenNum
+    LineList m_progress; // LBkari: reads and writes the progress file
+    QString m_progressDisplay = QStringLiteral("0");
+    QStringList m_startEntries;
+};
