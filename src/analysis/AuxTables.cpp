@@ -2,6 +2,7 @@
 
 #include "datafiles/DataPaths.h"
 #include "datafiles/DataRoot.h"
+#include "datafiles/FileError.h"
 #include "datafiles/LineList.h"
 
 QString AuxTableFileName(AuxTable table)
@@ -22,7 +23,7 @@ QString AuxTableFileName(AuxTable table)
     return QString();
 }
 
-AuxTables LoadAuxTables()
+AuxTables LoadAuxTables(QStringList *errors)
 {
     AuxTables tables;
     for (int i = 0; i < AuxTableCount; ++i) {
@@ -31,7 +32,14 @@ AuxTables LoadAuxTables()
         if (!DataRoot::fileExists(file))
             continue;
         LineList list;
-        list.loadFromFile(file);
+        try {
+            list.loadFromFile(file);
+        } catch (const FileError &error) {
+            if (!errors)
+                throw;
+            errors->append(error.text());
+            continue;
+        }
         tables[table] = list.lines();
     }
     return tables;

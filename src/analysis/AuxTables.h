@@ -39,8 +39,9 @@ struct AuxTables
 };
 
 /// Reads every table from "StudyTaxel/TaxelData/" under the data root. A missing file leaves its
-/// table empty without a word; a file that exists but cannot be read throws FileError.
-AuxTables LoadAuxTables();
+/// table empty without a word. A file that exists but cannot be read throws FileError, or, when
+/// \a errors is given, leaves its table empty, adds the error text there and the others still load.
+AuxTables LoadAuxTables(QStringList *errors = nullptr);
 
 // ---- auxiliary kind codes ----------------------------------------------------------------------
 // 1 form, 2 geographic, 3 sea, 4 language, 5 language common, 6 literature common, 7 period,
