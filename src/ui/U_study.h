@@ -6,9 +6,12 @@
 namespace Ui {
 class TDialogStudy;
 }
+class DocumentView;
+class QRadioButton;
 class ResizeKit;
 
-/// The window "分類記号付与の学習".
+/// The rules study window: a topic set chosen with a radio button, a topic from its list, and
+/// the set's document shown at the topic's page.
 class TDialogStudy final : public QDialog
 {
     Q_OBJECT
@@ -16,7 +19,22 @@ public:
     explicit TDialogStudy(QWidget *parent = nullptr);
     ~TDialogStudy() override;
 
+    /// The radio button of topic set \a index (0 basics, 1 advanced, 2 auxiliary tables, 3 … 12 classes).
+    QRadioButton *setButton(int index) const;
+    /// The URL the document view was told last, and how many views the document panel holds.
+    QString documentUrl() const;
+    int documentViews() const;
+
+    void RBkihonClick(QObject *sender);
+    void CBkubunClick();
+    void BcloseClick();
+
+protected:
+    void hideEvent(QHideEvent *event) override;
+    void FormClose();
+
 private:
     std::unique_ptr<Ui::TDialogStudy> m_ui;
     ResizeKit *m_resizeKit = nullptr;
+    DocumentView *m_documentView = nullptr;
 };

@@ -2,14 +2,386 @@
 
 #include "ui_U_tutorial.h"
 
+#include "DocumentView.h"
 #include "ResizeKit.h"
 #include "StatusHints.h"
+#include "app/Messages.h"
+#include "datafiles/DataRoot.h"
+#include "datafiles/FileError.h"
+#include "index/ExampleLookup.h"
+#include "learning/PracticeState.h"
 
-TTutorialDialog::TTutorialDialog(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TTutorialDialog>())
+namespace {
+
+const char16_t *const kClassDescriptions[10] = {
+    u"０類：総記の練習問題を出題します。情報・図書館・百科事典・ジャーナリズムのように明らかに総記となるもののほかに、"
+    u"総記に分類するか、主題の類に分類するかを見分けることを学びます。",
+    u"１類：哲学・心理学・宗教についての練習問題を出題します。",
+    u"２類：歴史・伝記・地理についての練習問題を出題します。",
+    u"３類：政治・経済・法律・教育・社会・国防などの社会科学についての練習問題を出題します。",
+    u"４類：数学・化学・物理・地学・生物・医学などの自然科学についての練習問題を出題します。",
+    u"５類：土木・建築・機械・運輸・造船・原子力・海洋など様々な工業の技術や、家政学についての練習問題を出題します。",
+    u"６類：農林・水産・商業・運輸・観光・通信など様々な産業についての練習問題を出題します。",
+    u"７類：美術・工芸・音楽・演劇などの芸術や、スポーツ・娯楽などについての練習問題を出題します。",
+    u"８類：各国の言語についての練習問題を出題します。",
+    u"９類：文学と文学作品についての練習問題を出題します。",
+};
+
+const char16_t *const kTableDescriptions[10] = {
+    u"形式区分：すべての細目に付加することができる。形式区分を複数付加することもできるが、通常は、より重要な方のみ、1つを付加する。",
+    u"地理区分：＊地理区分と指示がある細目に付加する。ただし、形式区分02[歴史的･地域的論述]を介することで、この制約は無くなる。",
+    u"海洋区分：＊海洋区分と指示がある細目に付加する。この区分を付加できる細目は限定的。",
+    u"言語区分：8類および9類の言語の指定に適用する。他の一部の類で、＊言語区分と指示がある場合に付加できる。",
+    u"言語共通区分：8類の言語の要素に対して付加する。",
+    u"文学共通区分：9類の文学の形式に対して付加する。",
+    u"日本各地の歴史の時代区分：211～219（日本各地の歴史）に適用する。時代区分の後に地域の細区分が続く場合も同様。"
+    u"この範囲で形式区分だけを付加する場合は、時代区分と取り違えないよう形式区分の前に0を付ける。"
+    u"時代区分の後に形式区分を付加する場合は、0は不要。",
+    u"日本文学の時代区分：詩歌(910)･物語･小説(930)･随筆(914)･日記･紀行(915)･作品集(918)に適用できる。",
+    u"地理･紀行における細区分：013 景観地理、017 集落地理、02 史跡･名勝、087 写真集、09 紀行、091 探検記、"
+    u"092 漂流記、093 案内記。",
+    u"建築･芸術･美術の図集：087（図集）は、521～523（様式別の建築）と、芸術･美術の700～、彫刻710～、絵画720～、"
+    u"版画730～に適用する。写真や印刷には適用しない。",
+};
+
+const char16_t kBasicDescription[] =
+    u"基本練習問題では、分類記号を組み立てるための基礎を練習します。初めての方は、必ずここから始めて下さい。\n"
+    u"各類の問題とは違い、ランダムではなく、常に決まった順番で出題します。";
+const char16_t kAdvancedDescription[] =
+    u"発展練習問題では、注意が必要な分類や、NDCの規定の中でも理解の難しい部分を含む複雑な合成を練習します。"
+    u"基本練習問題を終えてから取り組んで下さい。　各類の問題とは違い、ランダムではなく、常に決まった順番で出題します。";
+const char16_t kAllTablesDescription[] =
+    u"補助表の項目を指定しないで＜出題する＞をクリックすると、全ての補助表を対象として、ランダムに問題を出題します。";
+
+QFont pixelFont(const QString &family, int pixels, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+TTutorialDialog::TTutorialDialog(QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TTutorialDialog>()), m_state(std::make_unique<PracticeState>())
 {
     m_ui->setupUi(this);
+    setFont(pixelFont(QStringLiteral("Tahoma"), 15, false));
+    const QFont bold = pixelFont(QStringLiteral("Tahoma"), 15, true);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Label1, m_ui->Bclose, m_ui->Bques, m_ui->Lkoumoku,
+                                                       m_ui->LkaisetuT, m_ui->LlastNum, m_ui->Label8})
+        w->setFont(bold);
+    const QFont areaFont = pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 15, true);
+    const auto labels = findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->property("textArea").toBool()) {
+            label->setFont(areaFont);
+            label->setAutoFillBackground(true);
+            label->setStyleSheet(QStringLiteral("background: white; border: 1px solid #a0a0a0; padding: 2px;"));
+        }
+        if (qobject_cast<LinkLabel *>(label)) {
+            QFont f = label->font();
+            f.setUnderline(true);
+            label->setFont(f);
+            label->setStyleSheet(QStringLiteral("color: #0000ff;"));
+        }
+    }
+    m_ui->SThint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui->STkihon->setFont(areaFont);
+    for (QLineEdit *answer : {m_ui->Eren1, m_ui->Eren2, m_ui->Eren3}) {
+        answer->setAttribute(Qt::WA_InputMethodEnabled, false);
+        answer->setInputMethodHints(Qt::ImhLatinOnly);
+    }
+    for (const char *name : {"Lrei", "Lkai", "Lkai1", "Lkai2", "Lkai3", "LhintM1", "LhintM2", "LhintM3", "LhintB",
+                             "Lito", "Lsetumei"})
+        field(QString::fromLatin1(name))->hide();
+    m_ui->Pren2->hide();
+    m_ui->Pren3->hide();
+    m_ui->PkihonExp->hide();
+    m_ui->CBhojokoumoku->setCurrentIndex(-1);
+    m_ui->CBreinum->setCurrentIndex(0);
+
+    connect(m_ui->RBkihon, &QRadioButton::clicked, this, [this] { RBkihonClick(m_ui->RBkihon); });
+    for (int d = 0; d <= 9; ++d)
+        connect(classButton(d), &QRadioButton::clicked, this, [this, d] { RBkihonClick(classButton(d)); });
+    connect(m_ui->RBouyou, &QRadioButton::clicked, this, &TTutorialDialog::RBouyouClick);
+    connect(m_ui->RBhojo, &QRadioButton::clicked, this, &TTutorialDialog::RBhojoClick);
+    connect(m_ui->CBhojokoumoku, &QComboBox::activated, this, &TTutorialDialog::CBhojokoumokuClick);
+    connect(m_ui->CBreinum, &QComboBox::currentIndexChanged, this, &TTutorialDialog::CBreinumChange);
+    connect(m_ui->CBreinum, &QComboBox::editTextChanged, this, &TTutorialDialog::CBreinumChange);
+    connect(m_ui->Bques, &QPushButton::clicked, this, &TTutorialDialog::BquesClick);
+    for (LinkLabel *link : {m_ui->Lhint1, m_ui->Lhint2, m_ui->Lhint3})
+        connect(link, &LinkLabel::clicked, this, [this, link] { Lhint1Click(link); });
+    connect(m_ui->Bren1, &QPushButton::clicked, this, &TTutorialDialog::Bren1Click);
+    connect(m_ui->Bren2, &QPushButton::clicked, this, &TTutorialDialog::Bren2Click);
+    connect(m_ui->Bren3, &QPushButton::clicked, this, &TTutorialDialog::Bren3Click);
+    connect(m_ui->Lreset, &LinkLabel::clicked, this, &TTutorialDialog::LresetClick);
+    connect(m_ui->BsaveLast, &QPushButton::clicked, this, &TTutorialDialog::BsaveLastClick);
+    connect(m_ui->CBstartNum, &QComboBox::activated, this, &TTutorialDialog::CBstartNumClick);
+    connect(m_ui->Lbefore, &LinkLabel::clicked, this, &TTutorialDialog::LbeforeClick);
+    for (LinkLabel *link : {m_ui->Lkihon, m_ui->Lrui0, m_ui->Lrui1, m_ui->Lrui2, m_ui->Lrui3, m_ui->Lrui4,
+                            m_ui->Lrui5, m_ui->Lrui6, m_ui->Lrui7, m_ui->Lrui8, m_ui->Lrui9, m_ui->Lhojo})
+        connect(link, &LinkLabel::clicked, this, [this, link] { LkihonClick(link); });
+    connect(m_ui->Bclose, &QPushButton::clicked, this, &TTutorialDialog::BcloseClick);
+
     m_resizeKit = new ResizeKit(this, QSize(1080, 712));
     InstallStatusHints(this, m_ui->StatusBar1);
 }
 
 TTutorialDialog::~TTutorialDialog() = default;
+
+QRadioButton *TTutorialDialog::classButton(int digit) const
+{
+    return findChild<QRadioButton *>(QStringLiteral("RBrui%1").arg(digit));
+}
+
+QLabel *TTutorialDialog::field(const QString &name) const
+{
+    return findChild<QLabel *>(name);
+}
+
+QString TTutorialDialog::setDescription(int classDigit) const
+{
+    return classDigit < 0 ? QString::fromUtf16(kBasicDescription) : QString::fromUtf16(kClassDescriptions[classDigit]);
+}
+
+void TTutorialDialog::ResetExercises()
+{
+    m_ui->STkihon->clear();
+    for (int k = 1; k <= 3; ++k) {
+        field(QStringLiteral("STren%1").arg(k))->clear();
+        findChild<QLineEdit *>(QStringLiteral("Eren%1").arg(k))->clear();
+        field(QStringLiteral("SThint%1").arg(k))->clear();
+        field(QStringLiteral("STkai%1").arg(k))->clear();
+    }
+    m_ui->CBhojokoumoku->setCurrentIndex(-1);
+    m_ui->CBhojokoumoku->setEditText(QString());
+}
+
+void TTutorialDialog::showProgress()
+{
+    m_ui->LlastNum->setText(m_state->progressDisplay());
+}
+
+void TTutorialDialog::showFixedOrderPanel(bool advanced)
+{
+    m_ui->LkaisetuT->setText(advanced ? QStringLiteral("◆発展問題の解説") : QStringLiteral("◆基本練習問題の解説"));
+    m_ui->CBreinum->setCurrentIndex(0);
+    m_ui->CBreinum->setEnabled(false);
+    m_ui->Pren2->hide();
+    m_ui->Pren3->hide();
+    m_ui->PkihonExp->show();
+    m_ui->LkihonNumCount->setText(QString::number(m_state->listLength()));
+    m_ui->CBstartNum->clear();
+    m_ui->CBstartNum->addItems(m_state->startEntries());
+    m_ui->CBstartNum->setCurrentIndex(-1);
+    m_ui->CBstartNum->setEditText(QString());
+    showProgress();
+}
+
+void TTutorialDialog::RBkihonClick(QObject *sender)
+{
+    int classDigit = -2;
+    if (sender == m_ui->RBkihon)
+        classDigit = -1;
+    for (int d = 0; d <= 9; ++d)
+        if (sender == classButton(d))
+            classDigit = d;
+    if (classDigit < -1)
+        return;
+
+    ResetExercises();
+    m_state->setFixedOrderMode(false);
+    m_ui->PkihonExp->hide();
+    m_ui->CBhojokoumoku->setCurrentIndex(-1);
+    m_ui->CBhojokoumoku->setEditText(QString());
+    m_ui->CBhojokoumoku->setEnabled(false);
+    if (m_state->chooseBasicOrClass(classDigit) != PracticeState::Choice::Chosen) {
+        ShowMessage(PracticeState::listMissingMessage());
+        return;
+    }
+    m_ui->SThint->setText(setDescription(classDigit));
+    if (classDigit < 0) {
+        showFixedOrderPanel(false);
+    } else {
+        m_ui->CBreinum->setEnabled(true);
+    }
+}
+
+void TTutorialDialog::RBouyouClick()
+{
+    ResetExercises();
+    if (m_state->chooseAdvanced() != PracticeState::Choice::Chosen) {
+        ShowMessage(PracticeState::listMissingMessage());
+        return;
+    }
+    m_ui->SThint->setText(QString::fromUtf16(kAdvancedDescription));
+    m_ui->CBhojokoumoku->setEnabled(false);
+    showFixedOrderPanel(true);
+}
+
+void TTutorialDialog::RBhojoClick()
+{
+    if (m_state->chooseAllTables() != PracticeState::Choice::Chosen) {
+        ShowMessage(PracticeState::listMissingMessage());
+        return;
+    }
+    m_ui->CBhojokoumoku->setCurrentIndex(-1);
+    m_ui->CBhojokoumoku->setEditText(QStringLiteral("選んで下さい。"));
+    m_ui->CBhojokoumoku->setEnabled(true);
+    m_ui->SThint->setText(QString::fromUtf16(kAllTablesDescription));
+    m_ui->PkihonExp->hide();
+    m_ui->CBreinum->setEnabled(true);
+}
+
+void TTutorialDialog::CBhojokoumokuClick(int item)
+{
+    if (item < 0 || item > 9) {
+        ShowMessage(PracticeState::invalidItemMessage());
+        return;
+    }
+    m_ui->SThint->setText(QString::fromUtf16(kTableDescriptions[item]));
+    if (m_state->chooseTable(item) != PracticeState::Choice::Chosen)
+        ShowMessage(PracticeState::listMissingMessage());
+}
+
+void TTutorialDialog::CBreinumChange()
+{
+    const int index = m_ui->CBreinum->currentIndex();
+    const bool typed = index < 0 || m_ui->CBreinum->currentText() != m_ui->CBreinum->itemText(index);
+    m_ui->Pren2->hide();
+    m_ui->Pren3->hide();
+    if (typed)
+        return;
+    if (index >= 1)
+        m_ui->Pren2->show();
+    if (index == 2)
+        m_ui->Pren3->show();
+}
+
+void TTutorialDialog::writeLookupResults(const ExampleTexts &texts)
+{
+    if (!texts.written)
+        return;
+    field(QStringLiteral("Lrei"))->setText(texts.title);
+    field(QStringLiteral("LhintB"))->setText(texts.hint);
+    field(QStringLiteral("Lkai"))->setText(texts.answer);
+    if (texts.aimWritten) {
+        field(QStringLiteral("Lito"))->setText(texts.aim);
+        field(QStringLiteral("Lsetumei"))->setText(texts.explanation);
+        m_ui->STkihon->setPlainText(texts.aim);
+    }
+}
+
+void TTutorialDialog::BquesClick()
+{
+    ResetExercises();
+    const int index = m_ui->CBreinum->currentIndex();
+    const int count = index == 1 ? 2 : index == 2 ? 3 : 1;
+    QString message;
+    int slot = 0;
+    const PracticeState &state = *m_state;
+    // each slot is filled right after its own lookup, since the lookup leaves its results in one place
+    m_state->setExercises(count, [&](const QString &number) {
+        ExampleTexts texts = FindReidai(number, PracticeCaller, state.setCode(), state.fixedOrderMode());
+        if (texts.code != 0)
+            return texts;
+        writeLookupResults(texts);
+        ++slot;
+        field(QStringLiteral("STren%1").arg(slot))
+            ->setText(QStringLiteral("[") + number + QStringLiteral("] ") + field(QStringLiteral("Lrei"))->text());
+        field(QStringLiteral("LhintM%1").arg(slot))->setText(field(QStringLiteral("LhintB"))->text());
+        field(QStringLiteral("Lkai%1").arg(slot))->setText(field(QStringLiteral("Lkai"))->text());
+        return texts;
+    }, &message);
+    if (m_state->fixedOrderMode())
+        showProgress();
+    if (!message.isEmpty())
+        ShowMessage(message);
+}
+
+int TTutorialDialog::slotOf(QObject *sender, const char *prefix) const
+{
+    for (int k = 1; k <= 3; ++k)
+        if (sender->objectName() == QString::fromLatin1(prefix) + QString::number(k))
+            return k;
+    return 0;
+}
+
+void TTutorialDialog::Lhint1Click(QObject *sender)
+{
+    const int k = slotOf(sender, "Lhint");
+    if (k > 0)
+        field(QStringLiteral("SThint%1").arg(k))->setText(field(QStringLiteral("LhintM%1").arg(k))->text());
+}
+
+void TTutorialDialog::Bren1Click()
+{
+    m_ui->STkai1->setText(m_ui->Lkai1->text());
+    if (m_state->fixedOrderMode())
+        m_ui->STkihon->setPlainText(m_ui->Lito->text() + QStringLiteral("\n\n") + m_ui->Lsetumei->text());
+}
+
+void TTutorialDialog::Bren2Click()
+{
+    m_ui->STkai2->setText(m_ui->Lkai2->text());
+}
+
+void TTutorialDialog::Bren3Click()
+{
+    m_ui->STkai3->setText(m_ui->Lkai3->text());
+}
+
+void TTutorialDialog::LresetClick()
+{
+    ResetExercises();
+}
+
+void TTutorialDialog::BsaveLastClick()
+{
+    try {
+        m_state->saveProgress();
+    } catch (const FileError &error) {
+        ShowMessage(QStringLiteral("現在の終了番号を保存できませんでした。\n") + error.text());
+        return;
+    }
+    ShowMessage(PracticeState::savedMessage());
+}
+
+void TTutorialDialog::CBstartNumClick(int index)
+{
+    if (index < 0 || index >= m_state->listLength())
+        return;
+    m_state->chooseStart(index);
+    showProgress();
+    m_ui->CBstartNum->setCurrentIndex(-1);
+    m_ui->CBstartNum->setEditText(QString());
+    ResetExercises();
+}
+
+void TTutorialDialog::LbeforeClick()
+{
+    m_state->stepBack();
+    showProgress();
+    ResetExercises();
+}
+
+void TTutorialDialog::LkihonClick(QObject *sender)
+{
+    const QString name = sender->objectName();
+    QString document;
+    if (name == QLatin1String("Lkihon"))
+        document = QStringLiteral("StudyTaxel/SaimokuData/taxel_kihon.pdf");
+    else if (name == QLatin1String("Lhojo"))
+        document = QStringLiteral("StudyTaxel/SaimokuData/taxel_hojo.pdf");
+    else if (name.startsWith(QLatin1String("Lrui")))
+        document = QStringLiteral("StudyTaxel/SaimokuData/exp_rui%1.pdf").arg(name.mid(4));
+    if (!document.isEmpty())
+        OpenDocumentWindow(DataRoot::path(document));
+}
+
+void TTutorialDialog::BcloseClick()
+{
+    close();
+}

@@ -1,0 +1,67 @@
+#include "DocumentView.h"
+
+#include "app/Shell.h"
+#include "learning/StudyTopics.h"
+
+#include <QPdfDocument>
+#include <QPdfPageNavigator>
+#include <QPdfView>
+#include <QUrl>
+#include <QVBoxLayout>
+
+DocumentView::DocumentView(QWidget *panel) : QObject(panel), m_panel(panel)
+{
+    if (!panel->layout()) {
+        auto *layout = new QVBoxLayout(panel);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+}
+
+void DocumentView::renew()
+{
+    drop();
+    m_view = new QPdfView(m_panel);
+    m_view->setObjectName(QStringLiteral("qt_documentview"));
+    m_view->setPageMode(QPdfView::PageMode::MultiPage);
+    m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+    m_view->setDocument(new QPdfDocument(m_view));
+    m_panel->layout()->addWidget(m_view);
+    m_view->show();
+    m_lastUrl.clear();
+}
+
+QString DocumentView::navigate(const QString &path, int page)
+{
+    if (!m_view)
+        renew();
+    m_lastUrl = DocumentUrl(path, page);
+    QPdfDocument *document = m_view->document();
+    if (document->load(path) != QPdfDocument::Error::None || document->pageCount() < 1)
+        return m_lastUrl; // nothing to show, as a browser shows an empty page
+    const int index = qBound(0, page - 1, document->pageCount() - 1);
+    m_view->pageNavigator()->jump(index, QPointF(), 0);
+    return m_lastUrl;
+}
+
+void DocumentView::drop()
+{
+    delete m_view;
+    m_view = nullptr;
+}
+
+int DocumentView::viewCount() const
+{
+    return static_cast<int>(m_panel->findChildren<QPdfView *>(QString(), Qt::FindDirectChildrenOnly).size());
+}
+
+int DocumentView::currentPage() const
+{
+    if (!m_view || m_view->document()->pageCount() < 1)
+        return 0;
+    return m_view->pageNavigator()->currentPage() + 1;
+}
+
+void OpenDocumentWindow(const QString &path)
+{
+    OpenWithDesktop(QUrl::fromLocalFile(path));
+}
