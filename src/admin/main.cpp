@@ -50,8 +50,20 @@ void PrintJson(AdminContext &ctx, const QJsonObject &object)
     ctx.out.flush();
 }
 
+namespace {
+/// Qt's own notes (no runtime folder, an offscreen platform that cannot raise windows) are not
+/// the console's output; only its errors are.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+} // namespace
+
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("TAXEL_DEBUG"))
+        qInstallMessageHandler(quietMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
