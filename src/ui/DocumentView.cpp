@@ -17,6 +17,11 @@ DocumentView::DocumentView(QWidget *panel) : QObject(panel), m_panel(panel)
     }
 }
 
+DocumentView::~DocumentView()
+{
+    drop();
+}
+
 void DocumentView::renew()
 {
     drop();
@@ -24,7 +29,8 @@ void DocumentView::renew()
     m_view->setObjectName(QStringLiteral("qt_documentview"));
     m_view->setPageMode(QPdfView::PageMode::MultiPage);
     m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth);
-    m_view->setDocument(new QPdfDocument(m_view));
+    m_document = new QPdfDocument(this);
+    m_view->setDocument(m_document);
     m_panel->layout()->addWidget(m_view);
     m_view->show();
     m_lastUrl.clear();
@@ -35,7 +41,7 @@ QString DocumentView::navigate(const QString &path, int page)
     if (!m_view)
         renew();
     m_lastUrl = DocumentUrl(path, page);
-    QPdfDocument *document = m_view->document();
+    QPdfDocument *document = m_document;
     if (document->load(path) != QPdfDocument::Error::None || document->pageCount() < 1)
         return m_lastUrl; // nothing to show, as a browser shows an empty page
     const int index = qBound(0, page - 1, document->pageCount() - 1);
@@ -45,8 +51,12 @@ QString DocumentView::navigate(const QString &path, int page)
 
 void DocumentView::drop()
 {
+    // the view goes first: a document that closes while its view is being destroyed notifies
+    // the half-destroyed view
     delete m_view;
     m_view = nullptr;
+    delete m_document;
+    m_document = nullptr;
 }
 
 int DocumentView::viewCount() const
@@ -56,7 +66,7 @@ int DocumentView::viewCount() const
 
 int DocumentView::currentPage() const
 {
-    if (!m_view || m_view->document()->pageCount() < 1)
+    if (!m_view || m_document->pageCount() < 1)
         return 0;
     return m_view->pageNavigator()->currentPage() + 1;
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class QPdfDocument;
 class QPdfView;
 class QWidget;
 
@@ -12,6 +13,7 @@ class DocumentView final : public QObject
     Q_OBJECT
 public:
     explicit DocumentView(QWidget *panel);
+    ~DocumentView() override;
 
     /// Destroys the view (if any) and puts a new, empty one into the panel.
     void renew();
@@ -32,6 +34,7 @@ public:
 private:
     QWidget *m_panel;
     QPdfView *m_view = nullptr;
+    QPdfDocument *m_document = nullptr; // not the view's child: it must outlive the view
     QString m_lastUrl;
 };
 

@@ -1,0 +1,283 @@
+#include "TestSupport.h"
+
+#include "app/Messages.h"
+#include "app/Shell.h"
+#include "datafiles/ProgramRandom.h"
+#include "learning/PracticeState.h"
+#include "ui/U_study.h"
+#include "ui/LinkLabel.h"
+#include "ui/U_tutorial.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPdfPageNavigator>
+#include <QPdfView>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kStudy = QStringLiteral("StudyTaxel/SaimokuData/");
+const QString kExamples = QStringLiteral("StudyTaxel/ReidaiData/");
+
+void writePdf(const QString &path, int pages)
+{
+    QPdfWriter writer(path);
+    QPainter painter(&writer);
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.drawText(100, 100, QString::number(i + 1));
+    }
+}
+
+template<typename T> T *child(const QWidget &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+QString text(const QWidget &window, const QString &name)
+{
+    if (auto *edit = window.findChild<QPlainTextEdit *>(name))
+        return edit->toPlainText();
+    return child<QLabel>(window, name)->text();
+}
+
+class StudyWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        root.writeLines(kStudy + QStringLiteral("kubun_rui3.txt"),
+                        {QStringLiteral("政治：2"), QStringLiteral("法律：0003"), QStringLiteral("目次だけ"),
+                         QStringLiteral("経済：99"), QStringLiteral("社会：0")});
+        writePdf(root.path(kStudy + QStringLiteral("taxel_rui3.pdf")), 3);
+        window.show();
+    }
+    void choose(int line)
+    {
+        auto *box = child<QComboBox>(window, QStringLiteral("CBkubun"));
+        box->setCurrentIndex(line);
+        emit box->activated(line);
+    }
+    QString document() const { return root.path(kStudy + QStringLiteral("taxel_rui3.pdf")); }
+
+    TempRoot root;
+    MessageRecorder messages;
+    TDialogStudy window;
+};
+
+} // namespace
+
+TEST_F(StudyWindowTest, ChoosingASetFillsTheTopicBoxButLeavesTheDocument)
+{
+    auto *box = child<QComboBox>(window, QStringLiteral("CBkubun"));
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_EQ(text(window, QStringLiteral("Lkoumoku")), QStringLiteral("項目を選んで下さい。"));
+    window.setButton(6)->click();
+    EXPECT_EQ(text(window, QStringLiteral("Lkoumoku")), QStringLiteral("3類：社会科学･教育･軍事"));
+    EXPECT_EQ(text(window, QStringLiteral("LbunFnm")), document());
+    EXPECT_EQ(box->count(), 5);
+    EXPECT_TRUE(box->isEnabled());
+    EXPECT_EQ(box->currentText(), QStringLiteral("選択して下さい。"));
+
+    choose(0);
+    window.setButton(4)->click(); // class 1 has no topic list here
+    EXPECT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(box->count(), 0);
+    EXPECT_EQ(text(window, QStringLiteral("Lkoumoku")), QStringLiteral("1類：哲学･心理学･宗教"));
+    EXPECT_EQ(window.documentViews(), 1) << "the former page stays until a topic is chosen";
+    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=2"));
+}
+
+TEST_F(StudyWindowTest, TopicsShowTheirPageInOneFreshView)
+{
+    window.setButton(6)->click();
+    choose(0);
+    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=2"));
+    EXPECT_EQ(window.documentViews(), 1);
+    QPdfView *first = window.findChild<QPdfView *>();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->pageNavigator()->currentPage(), 1);
+
+    choose(1);
+    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=3"));
+    EXPECT_EQ(window.documentViews(), 1) << "two selections leave one view";
+    choose(3); // past the end: the last page, quietly
+    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=99"));
+    EXPECT_EQ(window.findChild<QPdfView *>()->pageNavigator()->currentPage(), 2);
+    choose(4);
+    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=0"));
+    EXPECT_TRUE(messages.messages().isEmpty());
+
+    choose(2); // no "："
+    EXPECT_EQ(messages.messages(), QStringList{QStringLiteral("正しい文書を指定できませんでした！")});
+    EXPECT_EQ(window.documentViews(), 1);
+    EXPECT_TRUE(window.documentUrl().isEmpty()) << "the renewed view was told nothing";
+}
+
+TEST_F(StudyWindowTest, ClosingDropsTheViewAndKeepsTheChoice)
+{
+    window.setButton(6)->click();
+    choose(0);
+    window.close();
+    EXPECT_EQ(window.documentViews(), 0);
+    window.show();
+    EXPECT_EQ(window.documentViews(), 0);
+    EXPECT_EQ(text(window, QStringLiteral("Lkoumoku")), QStringLiteral("3類：社会科学･教育･軍事"));
+    EXPECT_EQ(child<QComboBox>(window, QStringLiteral("CBkubun"))->count(), 5);
+
+    // a missing document shows an empty view, never a crash
+    QFile::remove(document());
+    choose(1);
+    EXPECT_EQ(window.documentViews(), 1);
+}
+
+namespace {
+
+class PracticeWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetDesktopOpener([this](const QUrl &url) { opened.append(url); });
+        root.writeLines(kExamples + QStringLiteral("ren_num_kihon.txt"),
+                        {QStringLiteral("k1"), QStringLiteral("k2"), QStringLiteral("1")});
+        root.writeLines(kExamples + QStringLiteral("REI_hojo.txt"),
+                        {QStringLiteral("k1,地図の歴史,ねらい1,ヒント1,解説1,290.2,,290.1"),
+                         QStringLiteral("k2,題2,ねらい2,,解説2,100")});
+        root.writeLines(kExamples + QStringLiteral("REI_kihon.txt"), {QStringLiteral("1,平易な題,ヒント,010")});
+        QStringList block;
+        for (int n = 1; n <= 6; ++n)
+            block.append(QStringLiteral("%1,題%1 x,ヒント%1,%1.1").arg(n));
+        root.writeLines(kExamples + QStringLiteral("REI_0.txt"), block);
+        root.writeLines(kExamples + QStringLiteral("ren_num_2.txt"),
+                        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                         QStringLiteral("5"), QStringLiteral("6")});
+        root.writeLines(kExamples + QStringLiteral("ren_num_hojo.txt"), {QStringLiteral("1")});
+        root.writeLines(kExamples + QStringLiteral("REI_all.txt"), {QStringLiteral("1,全体,,9")});
+        window.show();
+        SeedProgramRandom(5);
+    }
+    void TearDown() override { SetDesktopOpener({}); }
+
+    QWidget *control(const char *name) const { return child<QWidget>(window, QString::fromLatin1(name)); }
+    QString shown(const char *name) const { return text(window, QString::fromLatin1(name)); }
+    void click(const char *name) { qobject_cast<QAbstractButton *>(control(name))->click(); }
+
+    TempRoot root;
+    MessageRecorder messages;
+    QList<QUrl> opened;
+    TTutorialDialog window;
+};
+
+} // namespace
+
+TEST_F(PracticeWindowTest, AskingBeforeAnySetOnlyTellsThatThereIsNoExercise)
+{
+    child<QLabel>(window, QStringLiteral("STren1"))->setText(QStringLiteral("old"));
+    click("Bques");
+    EXPECT_EQ(messages.messages(), QStringList{PracticeState::noExerciseMessage()});
+    EXPECT_TRUE(shown("STren1").isEmpty());
+    EXPECT_TRUE(control("PkihonExp")->isHidden());
+    EXPECT_FALSE(control("CBhojokoumoku")->isEnabled());
+}
+
+TEST_F(PracticeWindowTest, BasicSetShowsAimThenAnswerAndExplanationAndSavesProgress)
+{
+    click("RBkihon");
+    EXPECT_FALSE(control("PkihonExp")->isHidden());
+    EXPECT_FALSE(control("CBreinum")->isEnabled());
+    EXPECT_TRUE(control("Pren2")->isHidden());
+    EXPECT_EQ(shown("LkihonNumCount"), QStringLiteral("3"));
+    EXPECT_EQ(shown("LlastNum"), QStringLiteral("0"));
+    EXPECT_EQ(child<QComboBox>(window, QStringLiteral("CBstartNum"))->itemText(2), QStringLiteral("3  1"));
+
+    click("Bques");
+    EXPECT_EQ(shown("STren1"), QStringLiteral("[k1] 地図の歴史"));
+    EXPECT_EQ(shown("STkihon"), QStringLiteral("ねらい1"));
+    EXPECT_EQ(shown("LlastNum"), QStringLiteral("1"));
+    click("Bren1");
+    EXPECT_EQ(shown("STkai1"), QStringLiteral("290.2∥290.1∥"));
+    EXPECT_EQ(shown("STkihon"), QStringLiteral("ねらい1\n\n解説1"));
+    emit child<LinkLabel>(window, QStringLiteral("Lhint1"))->clicked();
+    EXPECT_EQ(shown("SThint1"), QStringLiteral("ヒント1"));
+
+    click("BsaveLast");
+    EXPECT_EQ(messages.messages(), QStringList{PracticeState::savedMessage()});
+    EXPECT_EQ(root.readBytes(kExamples + QStringLiteral("study_kihon.txt")), QByteArray("1\r\n"));
+
+    click("Bques"); // k2 has no hint
+    emit child<LinkLabel>(window, QStringLiteral("Lhint1"))->clicked();
+    EXPECT_TRUE(shown("SThint1").isEmpty());
+
+    auto *start = child<QComboBox>(window, QStringLiteral("CBstartNum"));
+    start->setCurrentIndex(2);
+    emit start->activated(2);
+    EXPECT_TRUE(start->currentText().isEmpty());
+    EXPECT_TRUE(shown("STren1").isEmpty());
+    click("Bques");
+    EXPECT_EQ(shown("STren1"), QStringLiteral("[1] 平易な題"));
+    EXPECT_EQ(shown("LlastNum"), QStringLiteral("3"));
+}
+
+TEST_F(PracticeWindowTest, ThreeQuestionsFromAClassSetAreThreeDifferentExercises)
+{
+    click("RBrui2");
+    EXPECT_TRUE(control("CBreinum")->isEnabled());
+    child<QComboBox>(window, QStringLiteral("CBreinum"))->setCurrentIndex(2);
+    EXPECT_FALSE(control("Pren3")->isHidden());
+    for (int round = 0; round < 10; ++round) {
+        click("Bques");
+        QSet<QString> lines;
+        for (const char *name : {"STren1", "STren2", "STren3"}) {
+            const QString line = shown(name);
+            EXPECT_TRUE(line.startsWith(QLatin1Char('['))) << line.toStdString();
+            EXPECT_TRUE(line.contains(QStringLiteral("] 題"))) << line.toStdString();
+            EXPECT_TRUE(line.contains(QStringLiteral("　x"))) << "blanks are widened";
+            lines.insert(line);
+        }
+        EXPECT_EQ(lines.size(), 3);
+    }
+    EXPECT_TRUE(messages.messages().isEmpty());
+}
+
+TEST_F(PracticeWindowTest, ModesFollowTheChosenSet)
+{
+    click("RBkihon");
+    click("RBhojo");
+    EXPECT_TRUE(control("PkihonExp")->isHidden());
+    EXPECT_TRUE(control("CBreinum")->isEnabled());
+    auto *tables = child<QComboBox>(window, QStringLiteral("CBhojokoumoku"));
+    EXPECT_TRUE(tables->isEnabled());
+    EXPECT_EQ(tables->currentText(), QStringLiteral("選んで下さい。"));
+    EXPECT_EQ(window.state().setCode(), 21);
+
+    tables->setCurrentIndex(1);
+    emit tables->activated(1); // no list for the geographic division
+    EXPECT_TRUE(shown("SThint").startsWith(QStringLiteral("地理区分：")));
+    EXPECT_EQ(messages.messages(), QStringList{PracticeState::listMissingMessage()});
+    EXPECT_EQ(window.state().setCode(), 21);
+    window.CBhojokoumokuClick(-1);
+    EXPECT_EQ(messages.messages().constLast(), PracticeState::invalidItemMessage());
+
+    click("RBouyou"); // no advanced list: the former set stays
+    EXPECT_EQ(window.state().setCode(), 21);
+    root.writeLines(kExamples + QStringLiteral("ren_num_ouyou.txt"), {QStringLiteral("k2")});
+    click("RBouyou");
+    EXPECT_FALSE(tables->isEnabled());
+    EXPECT_EQ(shown("LkaisetuT"), QStringLiteral("◆発展問題の解説"));
+    EXPECT_EQ(window.state().setCode(), 22);
+
+    emit child<LinkLabel>(window, QStringLiteral("Lrui7"))->clicked();
+    emit child<LinkLabel>(window, QStringLiteral("Lkihon"))->clicked();
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("StudyTaxel/SaimokuData/exp_rui7.pdf")));
+    EXPECT_TRUE(opened[1].toLocalFile().endsWith(QStringLiteral("StudyTaxel/SaimokuData/taxel_kihon.pdf")));
+}
