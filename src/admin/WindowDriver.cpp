@@ -4,7 +4,9 @@
 #include "ui/WidgetDump.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QJsonArray>
+#include <QPixmap>
 #include <QWidget>
 
 bool DriverStep::number(int *value) const
@@ -61,6 +63,16 @@ int RunWindowDriver(AdminContext &ctx, QWidget *window, const QStringList &steps
             return 1;
         }
     }
+    // TAXEL_SCREENSHOT=FILE.png keeps a picture of the window as the steps left it
+    const QString picture = qEnvironmentVariable("TAXEL_SCREENSHOT");
+    if (!picture.isEmpty()) {
+        QElapsedTimer timer; // documents are rendered in the background: give them a moment
+        timer.start();
+        while (timer.elapsed() < 1500)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        window->grab().save(picture);
+    }
+
     QJsonObject result;
     result.insert(QStringLiteral("messages"), QJsonArray::fromStringList(recorder.messages()));
     result.insert(QStringLiteral("controls"), DumpControls(window));
