@@ -1,0 +1,440 @@
+#include "DataCheck.h"
+
+#include "datafiles/CommaText.h"
+#include "datafiles/DataRoot.h"
+#include "datafiles/FileError.h"
+#include "datafiles/LineList.h"
+#include "datafiles/NumberText.h"
+#include "index/ExampleLookup.h"
+#include "learning/StudyTopics.h"
+
+#include <QDateTime>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QHash>
+#include <QPdfDocument>
+#include <QSet>
+#include <optional>
+
+namespace {
+
+const QString kData = QStringLiteral("StudyTaxel/TaxelData/");
+const QString kExamples = QStringLiteral("StudyTaxel/ReidaiData/");
+const QString kStudy = QStringLiteral("StudyTaxel/SaimokuData/");
+
+/// The auxiliary tables by kind code 1 … 9 (code 7: the historical period table; in division 91 the
+/// literary one).
+const char *const kTableFiles[10] = {nullptr,          "hojo_keisiki.txt",   "hojo_tiri.txt",
+                                     "hojo_kaiyou.txt", "hojo_gengo.txt",     "hojo_gengoCOM.txt",
+                                     "hojo_bungakuCOM.txt", "hojo_rekisiZIDAI.txt", "hojo_tihou.txt",
+                                     "koumokuhyou.txt"};
+
+bool isDigits(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+bool isLettered(QStringView number, bool withK)
+{
+    for (char16_t letter : {u'a', u'b', u'c', u'd', u'e', u'f'})
+        if (number.contains(QChar(letter)))
+            return true;
+    return withK && number.contains(u'k');
+}
+
+class Checker
+{
+public:
+    struct Item
+    {
+        int line;
+        QString classNumber;
+        QString examples;
+    };
+
+
+    DataCheckResult run()
+    {
+        checkManual();
+        checkItemMaster();
+        checkExampleMaster();
+        checkTables();
+        checkSchedules();
+        checkTopics();
+        checkPracticeSets();
+        checkStaleness();
+        return std::move(m_result);
+    }
+
+private:
+    void problem(const QString &file, int line, const QString &message)
+    {
+        m_result.problems.append({file, line, message});
+    }
+
+    bool exists(const QString &relative) const { return DataRoot::fileExists(DataRoot::path(relative)); }
+
+    /// Reads a text file once; reports it missing (naming the window that misses it) or undecodable.
+    std::optional<QStringList> read(const QString &relative, const QString &missedBy)
+    {
+        if (auto cached = m_cache.constFind(relative); cached != m_cache.constEnd())
+            return *cached;
+        if (!exists(relative)) {
+            if (!missedBy.isEmpty())
+                problem(relative, 0, QStringLiteral("missing (needed by %1)").arg(missedBy));
+            return std::nullopt;
+        }
+        LineList list;
+        try {
+            list.loadFromFile(DataRoot::path(relative));
+        } catch (const FileError &error) {
+            problem(relative, 0, QStringLiteral("cannot be read: %1").arg(error.text()));
+            return std::nullopt;
+        }
+        ++m_result.filesRead;
+        if (list.hadDecodeErrors())
+            problem(relative, 0,
+                    list.encoding() == LineList::Encoding::Cp932
+                        ? QStringLiteral("not valid code page 932 text (and no byte-order mark)")
+                        : QStringLiteral("invalid byte sequences for its byte-order mark"));
+        m_cache.insert(relative, list.lines());
+        return list.lines();
+    }
+
+    int pdfPages(const QString &relative, const QString &missedBy)
+    {
+        if (auto cached = m_pages.constFind(relative); cached != m_pages.constEnd())
+            return *cached;
+        int pages = -1;
+        if (!exists(relative)) {
+            problem(relative, 0, QStringLiteral("missing (needed by %1)").arg(missedBy));
+        } else {
+            QPdfDocument document;
+            ++m_result.filesRead;
+            if (document.load(DataRoot::path(relative)) != QPdfDocument::Error::None)
+                problem(relative, 0, QStringLiteral("not a readable PDF document"));
+            else
+                pages = document.pageCount();
+        }
+        m_pages.insert(relative, pages);
+        return pages;
+    }
+
+    void checkManual() { pdfPages(QStringLiteral("StudyTaxel/Taxelマニュアル.pdf"), QStringLiteral("the main window's manual button")); }
+
+    void checkItemMaster()
+    {
+        const QString file = QStringLiteral("StudyTaxel/Koumoku_All.csv");
+        const auto lines = read(file, QStringLiteral("the item index builder"));
+        if (!lines)
+            return;
+        for (int i = 0; i < lines->size(); ++i) {
+            const QString &line = lines->at(i);
+            if (line.isEmpty() || line.startsWith(QLatin1Char('*')))
+                continue;
+            const QStringList fields = SplitCommaText(line);
+            if (fields.size() < 8) {
+                problem(file, i + 1, QStringLiteral("item record has %1 fields, needs 8").arg(fields.size()));
+                continue;
+            }
+            if (fields[1].isEmpty())
+                problem(file, i + 1, QStringLiteral("item record without a class number"));
+            if (fields[2].isEmpty())
+                problem(file, i + 1, QStringLiteral("item record without an item name"));
+            if (!fields[1].isEmpty())
+                m_items.append({i + 1, fields[1].startsWith(QLatin1Char('/')) ? fields[1].mid(1, 8) : fields[1],
+                                fields[6].startsWith(QLatin1Char('/')) ? fields[6].mid(1, 25) : fields[6]});
+        }
+    }
+
+    void checkExampleMaster()
+    {
+        const QString file = QStringLiteral("StudyTaxel/Reidai_All.csv");
+        const auto lines = read(file, QStringLiteral("the example database builder"));
+        if (!lines)
+            return;
+        for (int i = 0; i < lines->size(); ++i) {
+            const QString &line = lines->at(i);
+            if (line.isEmpty())
+                continue;
+            const QStringList fields = SplitCommaText(line);
+            if (fields.size() < 3) {
+                problem(file, i + 1, QStringLiteral("example record has %1 fields, needs 3").arg(fields.size()));
+                continue;
+            }
+            const QString &number = fields[0];
+            if (number.isEmpty())
+                problem(file, i + 1, QStringLiteral("example record without a number"));
+            else if (!isLettered(number, false) && ReadInt(number) < 1)
+                problem(file, i + 1,
+                        QStringLiteral("example number \"%1\" is neither lettered (a-f) nor a number of 1 or more")
+                            .arg(number));
+        }
+    }
+
+    void checkTables()
+    {
+        for (int kind = 1; kind <= 9; ++kind)
+            read(kData + QString::fromLatin1(kTableFiles[kind]), QStringLiteral("the class-number analysis window"));
+        read(kData + QStringLiteral("hojo_bungakuZIDAI.txt"), QStringLiteral("the class-number analysis window"));
+    }
+
+    /// Does the table of \a kind hold an entry that begins with \a code (the lookup the synthesis uses)?
+    bool tableHolds(int kind, int division, const QString &code)
+    {
+        if (kind < 1 || kind > 9)
+            return false;
+        const QString file = kind == 7 && division == 91 ? kData + QStringLiteral("hojo_bungakuZIDAI.txt")
+                                                         : kData + QString::fromLatin1(kTableFiles[kind]);
+        const auto entries = read(file, QString());
+        if (!entries)
+            return false;
+        for (const QString &entry : *entries)
+            if (entry.startsWith(code))
+                return true;
+        return false;
+    }
+
+    void checkSchedules()
+    {
+        const QString window = QStringLiteral("the class-number analysis window");
+        for (int d = 0; d <= 9; ++d) {
+            const QString schedule = kData + QStringLiteral("Saimoku_%1.txt").arg(d);
+            if (const auto lines = read(schedule, window)) {
+                for (int i = 0; i < lines->size(); ++i) {
+                    const QString &line = lines->at(i);
+                    const QStringList fields = SplitCommaText(line);
+                    if (!line.startsWith(QLatin1Char('/')))
+                        problem(schedule, i + 1, QStringLiteral("schedule line does not begin with \"/\""));
+                    else if (fields.size() < 5)
+                        problem(schedule, i + 1,
+                                QStringLiteral("schedule line has %1 fields, needs 5").arg(fields.size()));
+                    if (!fields.isEmpty())
+                        m_scheduleNumbers.insert(fields[0].mid(1));
+                }
+            }
+            const QString sections = kData + QStringLiteral("Youmoku_%1.txt").arg(d);
+            if (const auto lines = read(sections, window)) {
+                for (int i = 0; i < lines->size(); ++i)
+                    checkSectionLine(sections, i + 1, lines->at(i));
+            }
+        }
+        for (const Item &item : qAsConst(m_items)) {
+            if (!m_scheduleNumbers.contains(item.classNumber))
+                problem(QStringLiteral("StudyTaxel/Koumoku_All.csv"), item.line,
+                        QStringLiteral("class number %1 is not in the schedule file Saimoku_%2.txt")
+                            .arg(item.classNumber, item.classNumber.left(1)));
+            checkItemExamples(item);
+        }
+    }
+
+    static QStringList items(const QString &field)
+    {
+        QString text = field;
+        text.replace(QLatin1Char('/'), QLatin1Char(','));
+        return SplitCommaText(text);
+    }
+
+    void checkSectionLine(const QString &file, int line, const QString &text)
+    {
+        const QStringList fields = SplitCommaText(text);
+        if (!text.startsWith(QLatin1Char('/'))) {
+            problem(file, line, QStringLiteral("section line does not begin with \"/\""));
+            return;
+        }
+        if (fields.size() < 4) {
+            problem(file, line, QStringLiteral("section line has %1 fields, needs 4").arg(fields.size()));
+            return;
+        }
+        const int division = ReadInt(QStringView(fields[0]).mid(1)) / 10;
+        if (fields.size() > 4 && !fields[4].isEmpty()) {
+            const QStringList descriptor = items(fields[4]);
+            if (!descriptor.isEmpty() && !descriptor[0].isEmpty() && !isDigits(descriptor[0]))
+                problem(file, line, QStringLiteral("kind code \"%1\" of the analysis descriptor is not a number")
+                                        .arg(descriptor[0]));
+            for (int note = 3; note <= 4 && note < descriptor.size(); ++note) {
+                const QString &n = descriptor[note];
+                if (!n.isEmpty() && (!isDigits(n) || n.toInt() < 1 || n.toInt() > 19))
+                    problem(file, line, QStringLiteral("special note \"%1\" is not a number from 1 to 19").arg(n));
+            }
+        }
+        for (int f = 5; f <= 7 && f < fields.size(); ++f) {
+            if (fields[f].isEmpty())
+                continue;
+            const QStringList formula = items(fields[f]);
+            const QString kind = formula.value(1);
+            const QString code = formula.value(2);
+            if (kind.isEmpty() || kind == QLatin1String("0"))
+                continue;
+            if (!isDigits(kind) || kind.toInt() < 1 || kind.toInt() > 9) {
+                problem(file, line, QStringLiteral("formula %1: kind code \"%2\" names no auxiliary table").arg(f - 4).arg(kind));
+                continue;
+            }
+            if (!code.isEmpty() && !tableHolds(kind.toInt(), division, code))
+                problem(file, line, QStringLiteral("formula %1: code %2 is not in the %3 table")
+                                        .arg(f - 4)
+                                        .arg(code, QString::fromLatin1(kTableFiles[kind.toInt()])));
+        }
+    }
+
+    void checkItemExamples(const Item &item);
+
+    void checkTopics()
+    {
+        for (int set = 0; set < kTopicSetCount; ++set) {
+            const TopicSet topics = StudyTopicSet(set);
+            const QString window = QStringLiteral("the rules study window");
+            const auto lines = read(topics.topicList, window);
+            const int pages = pdfPages(topics.document, window);
+            if (!lines)
+                continue;
+            for (int i = 0; i < lines->size(); ++i) {
+                const std::optional<int> page = TopicPage(lines->at(i));
+                if (!page)
+                    problem(topics.topicList, i + 1, QStringLiteral("topic line without \"：\" and a page"));
+                else if (*page < 1)
+                    problem(topics.topicList, i + 1, QStringLiteral("topic line without a page number after \"：\""));
+                else if (pages > 0 && *page > pages)
+                    problem(topics.topicList, i + 1,
+                            QStringLiteral("page %1 is past the end of %2 (%3 pages)")
+                                .arg(*page)
+                                .arg(QFileInfo(topics.document).fileName())
+                                .arg(pages));
+            }
+        }
+        const QString window = QStringLiteral("the practice window's document links");
+        pdfPages(kStudy + QStringLiteral("taxel_kihon.pdf"), window);
+        for (int d = 0; d <= 9; ++d)
+            pdfPages(kStudy + QStringLiteral("exp_rui%1.pdf").arg(d), window);
+    }
+
+    void checkPracticeSets()
+    {
+        struct Set
+        {
+            QString list;
+            int setCode;
+            bool fixedOrder;
+        };
+        QVector<Set> sets{{QStringLiteral("ren_num_kihon.txt"), 0, true}, {QStringLiteral("ren_num_ouyou.txt"), 22, true},
+                          {QStringLiteral("ren_num_hojo.txt"), 21, false}};
+        for (int d = 0; d <= 9; ++d) {
+            sets.append({QStringLiteral("ren_num_%1.txt").arg(d), d + 1, false});
+            sets.append({QStringLiteral("ren_num_hojo_%1.txt").arg(d), 11 + d, false});
+        }
+        for (const Set &set : qAsConst(sets)) {
+            const QString file = kExamples + set.list;
+            const auto lines = read(file, QStringLiteral("the practice window"));
+            if (!lines)
+                continue;
+            for (int i = 0; i < lines->size(); ++i) {
+                const QString &number = lines->at(i);
+                if (number.isEmpty()) {
+                    problem(file, i + 1, QStringLiteral("empty line in an exercise number list"));
+                    continue;
+                }
+                const ExampleTexts found = FindReidai(number, PracticeCaller, set.setCode, set.fixedOrder);
+                if (found.code != 0)
+                    problem(file, i + 1, QStringLiteral("exercise %1 cannot be set: the example lookup answers %2 (%3)")
+                                             .arg(number)
+                                             .arg(found.code)
+                                             .arg(practiceReason(found.code)));
+                else if (found.title.isEmpty())
+                    problem(file, i + 1, QStringLiteral("exercise %1 has no example line").arg(number));
+            }
+        }
+        for (const char *progress : {"study_kihon.txt", "study_ouyou.txt"}) {
+            const QString file = kExamples + QString::fromLatin1(progress);
+            const auto lines = read(file, QString());
+            if (lines && (lines->isEmpty() || !isDigits(lines->first())))
+                problem(file, 1, QStringLiteral("progress file does not hold a number"));
+        }
+    }
+
+    static QString practiceReason(int code)
+    {
+        switch (code) {
+        case -1: return QStringLiteral("lettered example file missing");
+        case -2:
+        case -4: return QStringLiteral("empty example slot");
+        case -3: return QStringLiteral("no example file for plain numbers in this set");
+        case -5: return QStringLiteral("example file missing");
+        default: return QStringLiteral("not found");
+        }
+    }
+
+    static QDateTime newestIn(const QString &relativeFolder, const QStringList &filters)
+    {
+        QDateTime newest;
+        QDirIterator it(DataRoot::path(relativeFolder), filters, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            const QDateTime modified = it.fileInfo().lastModified();
+            if (!newest.isValid() || modified > newest)
+                newest = modified;
+        }
+        return newest;
+    }
+
+    void checkStaleness()
+    {
+        const QString itemMaster = QStringLiteral("StudyTaxel/Koumoku_All.csv");
+        if (exists(itemMaster)) {
+            const QDateTime index = newestIn(QStringLiteral("StudyTaxel/KoumokuIndex"), {});
+            const QDateTime master = QFileInfo(DataRoot::path(itemMaster)).lastModified();
+            if (!index.isValid())
+                problem(QStringLiteral("StudyTaxel/KoumokuIndex"), 0,
+                        QStringLiteral("no keyword index: the item search window finds nothing until it is built"));
+            else if (index < master)
+                problem(QStringLiteral("StudyTaxel/KoumokuIndex"), 0,
+                        QStringLiteral("keyword index is older than Koumoku_All.csv: build it again"));
+        }
+        const QString exampleMaster = QStringLiteral("StudyTaxel/Reidai_All.csv");
+        if (exists(exampleMaster)) {
+            const QDateTime examples = newestIn(QStringLiteral("StudyTaxel/ReidaiData"),
+                                                {QStringLiteral("REI_?.txt"), QStringLiteral("REI_[0-9]*.txt")});
+            const QDateTime master = QFileInfo(DataRoot::path(exampleMaster)).lastModified();
+            if (examples.isValid() && examples < master)
+                problem(QStringLiteral("StudyTaxel/ReidaiData"), 0,
+                        QStringLiteral("example files are older than Reidai_All.csv: build them again"));
+        }
+    }
+
+    DataCheckResult m_result;
+    QHash<QString, QStringList> m_cache;
+    QHash<QString, int> m_pages;
+    QVector<Item> m_items;
+    QSet<QString> m_scheduleNumbers;
+};
+
+void Checker::checkItemExamples(const Item &item)
+{
+    if (item.examples.isEmpty())
+        return;
+    const QStringList pieces = item.examples.split(QLatin1Char('/'));
+    for (int k = 0; k < pieces.size() && k < 4; ++k) {
+        const QString number = k == pieces.size() - 1 ? pieces[k].left(6) : pieces[k];
+        if (number.isEmpty())
+            continue;
+        const ExampleTexts found = FindReidai(number, k + 1);
+        if (found.code != 0)
+            problem(QStringLiteral("StudyTaxel/Koumoku_All.csv"), item.line,
+                    QStringLiteral("example %1 is not found by the item search window (%2)")
+                        .arg(number,
+                             found.code == -7   ? QStringLiteral("lettered example file missing")
+                             : found.code == -8 ? QStringLiteral("example block missing")
+                                                : QStringLiteral("no example with a title")));
+    }
+}
+
+} // namespace
+
+DataCheckResult CheckDataTree()
+{
+    return Checker().run();
+}
