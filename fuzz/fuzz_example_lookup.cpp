@@ -1,0 +1,40 @@
+#include "FuzzSupport.h"
+
+#include "datafiles/DataRoot.h"
+#include "index/ExampleLookup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+// The input is an example number (first line) and the text of every example file the lookup may
+// read; the lookup answers with a code for every caller, set and mode, and never reads past a line.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    EnsureApplication();
+    static QTemporaryDir root(QDir::tempPath() + QStringLiteral("/taxel-fuzz-XXXXXX"));
+    static const bool made = [] {
+        QDir(root.path()).mkpath(QStringLiteral("StudyTaxel/ReidaiData"));
+        DataRoot::setRoot(root.path());
+        return true;
+    }();
+    (void)made;
+
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const qsizetype cut = bytes.indexOf('\n');
+    const QString number = QString::fromUtf8(cut < 0 ? bytes : bytes.left(cut));
+    const QByteArray file = cut < 0 ? QByteArray() : bytes.mid(cut + 1);
+    const QString folder = root.path() + QStringLiteral("/StudyTaxel/ReidaiData/");
+    for (const char *name : {"REI_A.txt", "REI_B.txt", "REI_F.txt", "REI_hojo.txt", "REI_0.txt", "REI_1.txt",
+                             "REI_kihon.txt", "REI_all.txt"}) {
+        QFile out(folder + QString::fromLatin1(name));
+        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            out.write(file);
+    }
+    for (int caller = 0; caller <= 4; ++caller)
+        (void)FindReidai(number, caller, 0, false);
+    for (int setCode : {0, 1, 2, 12, 21, 22, 30})
+        for (bool fixed : {false, true})
+            (void)FindReidai(number, 0, setCode, fixed);
+    return 0;
+}
