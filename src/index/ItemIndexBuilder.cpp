@@ -1,6 +1,98 @@
 #include "ItemIndexBuilder.h"
 
-int MakeKoumokuIndex(const MessageSink &)
+#include "DeferredSaves.h"
+#include "IndexKey.h"
+#include "KeyList.h"
+#include "datafiles/CommaText.h"
+#include "datafiles/DataPaths.h"
+#include "datafiles/DataRoot.h"
+
+#include <QDir>
+#include <QSet>
+
+namespace {
+
+/// "/210.123456" → "210.1234" (at most \a limit characters after the slash); without a leading
+/// slash the field stays whole.
+QString afterSlash(const QString &field, int limit)
 {
-    return -1; // the builder is not written yet
+    return field.startsWith(QLatin1Char('/')) ? field.mid(1, limit) : field;
+}
+
+} // namespace
+
+int LoadKoumokuAll(LineList &kari, const MessageSink &show)
+{
+    kari.clear();
+    const QString path = DataRoot::path(DataPaths::itemMaster());
+    if (!DataRoot::fileExists(path)) {
+        show(QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"));
+        return -1;
+    }
+    kari.loadFromFile(path);
+    return kari.count();
+}
+
+QList<IndexEntry> IndexEntriesOf(const QString &masterLine)
+{
+    QList<IndexEntry> entries;
+    if (masterLine.startsWith(QLatin1Char('*')))
+        return entries;
+    const QStringList f = SplitCommaText(masterLine);
+    if (f.size() < 8 || f.at(1).isEmpty() || f.at(2).isEmpty())
+        return entries;
+
+    const QString tail = QLatin1Char(',') + f.at(3).left(30) + QLatin1Char(',') + f.at(4) + QLatin1Char(',')
+                         + f.at(5) + QLatin1Char(',') + afterSlash(f.at(1), 8) + QLatin1Char(',')
+                         + afterSlash(f.at(6), 25) + QLatin1Char(',') + f.at(7);
+    const QStringList keywords = MakeKeyList(f.at(2), ItemMode);
+    for (const QString &keyword : keywords) {
+        if (keyword.isEmpty())
+            continue;
+        const QString key = IndexKeyOf(keyword);
+        entries.append({key, key + tail});
+    }
+    return entries;
+}
+
+int MakeKoumokuIndex(const MessageSink &show)
+{
+    LineList kari;
+    if (LoadKoumokuAll(kari, show) < 1) {
+        show(QStringLiteral("分類項目データを読み込むことができませんでした！"));
+        return -1;
+    }
+
+    // The index files are worked out in memory, in the order the lines come, and each is written
+    // once at the end with the bytes that loading, extending and saving it line by line would give.
+    const QString indexFolder = DataRoot::path(DataPaths::keywordIndexFolder());
+    DeferredSaves files;
+    QHash<int, DeferredSaves::File *> byNumbers;
+    int written = 0;
+    for (const QString &masterLine : kari.lines()) {
+        for (const IndexEntry &entry : IndexEntriesOf(masterLine)) {
+            const IndexNumbers n = IndexNumbersOf(entry.key);
+            DeferredSaves::File *&slot = byNumbers[(n.x << 14) | (n.y << 7) | n.z];
+            if (!slot)
+                slot = &files.file(indexFolder + QStringLiteral("/%1/%2/%3").arg(n.x).arg(n.y).arg(n.z));
+            if (!files.load(*slot))
+                files.reset(*slot, {});
+            files.add(*slot, entry.line);
+            files.save(*slot);
+            ++written;
+        }
+    }
+
+    QSet<QString> folders;
+    files.writeAll([&](const DeferredSaves::File &f) {
+        // Creates "x", then "x/y"; a failure shows only through the failing write that follows.
+        const QString yFolder = f.path().section(QLatin1Char('/'), 0, -2);
+        if (folders.contains(yFolder))
+            return;
+        folders.insert(yFolder);
+        const QString xFolder = yFolder.section(QLatin1Char('/'), 0, -2);
+        QDir().mkdir(xFolder);
+        QDir().mkdir(yFolder);
+    });
+    return written;
 }
