@@ -12,10 +12,19 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     EnsureApplication();
-    static QTemporaryDir root(QDir::tempPath() + QStringLiteral("/taxel-fuzz-XXXXXX"));
+    // one file in memory-backed storage where there is some; every name the lookup may open
+    // links to it, so each run writes once
+    static QTemporaryDir root((QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                                        : QDir::tempPath())
+                              + QStringLiteral("/taxel-fuzz-XXXXXX"));
+    static const QString examples = root.path() + QStringLiteral("/StudyTaxel/ReidaiData/REI_A.txt");
     static const bool made = [] {
         QDir(root.path()).mkpath(QStringLiteral("StudyTaxel/ReidaiData"));
         DataRoot::setRoot(root.path());
+        QFile(examples).open(QIODevice::WriteOnly);
+        for (const char *name : {"REI_B.txt", "REI_F.txt", "REI_hojo.txt", "REI_0.txt", "REI_1.txt",
+                                 "REI_kihon.txt", "REI_all.txt"})
+            QFile::link(examples, root.path() + QStringLiteral("/StudyTaxel/ReidaiData/") + QString::fromLatin1(name));
         return true;
     }();
     (void)made;
@@ -24,13 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const qsizetype cut = bytes.indexOf('\n');
     const QString number = QString::fromUtf8(cut < 0 ? bytes : bytes.left(cut));
     const QByteArray file = cut < 0 ? QByteArray() : bytes.mid(cut + 1);
-    const QString folder = root.path() + QStringLiteral("/StudyTaxel/ReidaiData/");
-    for (const char *name : {"REI_A.txt", "REI_B.txt", "REI_F.txt", "REI_hojo.txt", "REI_0.txt", "REI_1.txt",
-                             "REI_kihon.txt", "REI_all.txt"}) {
-        QFile out(folder + QString::fromLatin1(name));
-        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            out.write(file);
-    }
+    QFile out(examples);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        out.write(file);
+    out.close();
     for (int caller = 0; caller <= 4; ++caller)
         (void)FindReidai(number, caller, 0, false);
     for (int setCode : {0, 1, 2, 12, 21, 22, 30})
