@@ -31,7 +31,7 @@ TSaimokuDialog::TSaimokuDialog(QWidget *parent) : QDialog(parent), m_ui(std::mak
     m_ui->Esaimoku->installEventFilter(this);
 
     connect(m_ui->LBhitdata, &QListWidget::clicked, this, &TSaimokuDialog::LBhitdataClick);
-    connect(m_ui->LBhitdata, &QListWidget::activated, this, &TSaimokuDialog::LBhitdataClick);
+    m_ui->LBhitdata->installEventFilter(this); // Enter on a line analyses it as a click does
     connect(m_ui->Lsaiken, &LinkLabel::clicked, this, &TSaimokuDialog::LsaikenClick);
     connect(m_ui->LcloseZizyou, &LinkLabel::clicked, this, &TSaimokuDialog::LcloseZizyouClick);
     connect(m_ui->Bclose, &QPushButton::clicked, this, &TSaimokuDialog::BcloseClick);
@@ -115,6 +115,13 @@ bool TSaimokuDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui->Esaimoku && event->type() == QEvent::KeyPress)
         return EsaimokuKeyPress(static_cast<QKeyEvent *>(event));
+    if (watched == m_ui->LBhitdata && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            LBhitdataClick();
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 
