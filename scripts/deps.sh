@@ -11,7 +11,7 @@ packages=(
     # tests and benchmarks
     libgtest-dev libbenchmark-dev
     # Japanese fonts for the windows and the sample documents
-    fonts-noto-cjk
+    fonts-noto-cjk fonts-ipafont-gothic
     # a screen for the windows when there is none (screenshots, manual checks)
     xvfb xauth
     # fuzzing and sanitizers

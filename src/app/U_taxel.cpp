@@ -99,6 +99,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<U
         "  4つ目のメニュー「分類項目の検索」は、本の主題や内容を入力して5万4千件のデータベースから検索し、どのような分類記号が付与されるかを確認して学習を進めます。"));
 
     m_ui->Psetumei->hide();
+    m_ui->Phelp->raise(); // the expanded help panel reaches over the explanation panel
     m_ui->LmakeKoumoku->hide();
     m_ui->LmakeReidai->hide();
     m_ui->Lsyspath->hide();
@@ -211,6 +212,7 @@ void TMainForm::LhazimeniClick()
 void TMainForm::LcloseEXPClick()
 {
     m_ui->Psetumei->hide();
+    m_ui->Phelp->raise(); // the expanded help panel reaches over the explanation panel
 }
 
 void TMainForm::collapseHelp()

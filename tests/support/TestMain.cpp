@@ -2,6 +2,8 @@
 
 #include <QStandardPaths>
 #ifdef TAXEL_TEST_GUI
+#include "app/Fonts.h"
+
 #include <QApplication>
 #else
 #include <QCoreApplication>
@@ -13,6 +15,7 @@ int main(int argc, char **argv)
 #ifdef TAXEL_TEST_GUI
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    InstallFontSubstitutions();
 #else
     QCoreApplication app(argc, argv);
 #endif

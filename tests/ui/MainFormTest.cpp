@@ -147,6 +147,12 @@ TEST_F(MainFormTest, CatalogueLinksAndTheExplanationPanel)
     auto *panel = control<QWidget>("Psetumei");
     MainForm->LhazimeniClick();
     EXPECT_FALSE(panel->isHidden());
+    if (const QString folder = qEnvironmentVariable("TAXEL_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        MainForm->show();
+        MainForm->BhelpClick();
+        MainForm->grab().save(folder + QStringLiteral("/mainform-explanation.png"));
+        MainForm->BhelpClick();
+    }
     MainForm->LhazimeniClick();
     EXPECT_TRUE(panel->isHidden());
     MainForm->LhazimeniClick();
