@@ -7,8 +7,13 @@ TaxelApplication::TaxelApplication(int &argc, char **argv) : QApplication(argc, 
 
 bool TaxelApplication::notify(QObject *receiver, QEvent *event)
 {
+    return RunGuarded([&] { return QApplication::notify(receiver, event); });
+}
+
+bool RunGuarded(const std::function<bool()> &deliver)
+{
     try {
-        return QApplication::notify(receiver, event);
+        return deliver();
     } catch (const FileError &error) {
         ShowErrorMessage(error.text());
     } catch (const std::exception &error) {

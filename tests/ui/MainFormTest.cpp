@@ -4,6 +4,8 @@
 #include "app/DesktopEntry.h"
 #include "app/Messages.h"
 #include "app/Shell.h"
+#include "app/TaxelApplication.h"
+#include "datafiles/FileError.h"
 #include "app/U_taxel.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
@@ -189,4 +191,15 @@ TEST_F(MainFormTest, ActivationWritesTheDesktopEntryOnceAndOnlyIntoAnExistingDes
     QFile::remove(entry); // removed by the user: made again, with its message
     MainForm->FormActivate();
     EXPECT_EQ(m_messages.messages().size(), 2);
+}
+
+TEST(ErrorsInHandlers, AreShownAndTheProgramGoesOn)
+{
+    MessageRecorder messages;
+    EXPECT_FALSE(RunGuarded([]() -> bool { throw FileError(QStringLiteral("ファイル x を開けません")); }));
+    EXPECT_FALSE(RunGuarded([]() -> bool { throw std::runtime_error("boom"); }));
+    EXPECT_FALSE(RunGuarded([]() -> bool { throw 42; }));
+    EXPECT_TRUE(RunGuarded([] { return true; }));
+    EXPECT_EQ(messages.messages(),
+              (QStringList{QStringLiteral("ファイル x を開けません"), QStringLiteral("boom"), QString()}));
 }
