@@ -281,3 +281,35 @@ TEST_F(PracticeWindowTest, ModesFollowTheChosenSet)
     EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("StudyTaxel/SaimokuData/exp_rui7.pdf")));
     EXPECT_TRUE(opened[1].toLocalFile().endsWith(QStringLiteral("StudyTaxel/SaimokuData/taxel_kihon.pdf")));
 }
+
+TEST_F(PracticeWindowTest, AFailedProgressSaveSaysSoAndKeepsThePreviousFile)
+{
+    root.writeLines(kExamples + QStringLiteral("study_kihon.txt"), {QStringLiteral("1")});
+    click("RBkihon");
+    click("Bques");
+    EXPECT_EQ(shown("LlastNum"), QStringLiteral("2"));
+
+    const QString folder = root.path(QStringLiteral("StudyTaxel/ReidaiData"));
+    QDir(folder).rename(QStringLiteral("study_kihon.txt"), QStringLiteral("kept.txt"));
+    root.makeFolder(kExamples + QStringLiteral("study_kihon.txt")); // a folder where the file should be
+    click("BsaveLast");
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_TRUE(messages.messages()[0].startsWith(QStringLiteral("現在の終了番号を保存できませんでした。")));
+    EXPECT_NE(messages.messages()[0], PracticeState::savedMessage());
+
+    QDir(root.path(kExamples + QStringLiteral("study_kihon.txt"))).removeRecursively();
+    QDir(folder).rename(QStringLiteral("kept.txt"), QStringLiteral("study_kihon.txt"));
+    QDir(folder).rename(folder, folder + QStringLiteral("-moved")); // the folder is gone
+    click("BsaveLast");
+    EXPECT_EQ(messages.messages().size(), 2);
+    EXPECT_FALSE(messages.messages().contains(PracticeState::savedMessage()));
+    EXPECT_EQ(root.readBytes(QStringLiteral("StudyTaxel/ReidaiData-moved/study_kihon.txt")), QByteArray("1\r\n"));
+    EXPECT_EQ(QDir(folder + QStringLiteral("-moved")).entryList(QDir::Files).filter(QStringLiteral("study_kihon")),
+              QStringList{QStringLiteral("study_kihon.txt")})
+        << "no half-written file beside it";
+
+    root.writeBytes(QStringLiteral("StudyTaxel/ReidaiData"), "x"); // the path runs through a regular file
+    click("BsaveLast");
+    EXPECT_EQ(messages.messages().size(), 3);
+    EXPECT_FALSE(messages.messages().contains(PracticeState::savedMessage()));
+}
