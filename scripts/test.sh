@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
 # Second command of the README: installs what is missing, builds, and runs every test headless.
-# The core library is also built alone, without the windows, which proves it needs Qt Core only.
+#  1. the core library alone, without the windows (it needs Qt Core only);
+#  2. everything, with the sample tree;
+#  3. everything again with AddressSanitizer and UndefinedBehaviorSanitizer (skip: TAXEL_SKIP_SANITIZE=1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
 
 cmake -S . -B build-core -G Ninja -DTAXEL_GUI=OFF
-cmake --build build-core -j"$(nproc)"
+cmake --build build-core -j"$jobs"
 ctest --test-dir build-core --output-on-failure
 
+if [ "${TAXEL_SKIP_SANITIZE:-0}" != "1" ]; then
+    cmake -S . -B build-asan -G Ninja -DTAXEL_SANITIZE=ON
+    cmake --build build-asan -j"$jobs"
+    ctest --test-dir build-asan --output-on-failure
+fi
+
 cmake -S . -B build -G Ninja
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure
