@@ -85,7 +85,7 @@ inline QStringList GenerateItemMaster(unsigned seed, int records)
                 return pick(words);
             QString w;
             for (int k = std::uniform_int_distribution<int>(1, 4)(rng); k > 0; --k)
-                w += QChar(std::uniform_int_distribution<int>(0x4E00, 0x4E00 + 300)(rng));
+                w += QChar(std::uniform_int_distribution<int>(0x4E00, 0x4E00 + 40)(rng));
             return w;
         };
         QString name = word();

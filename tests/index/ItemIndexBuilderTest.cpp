@@ -171,8 +171,8 @@ protected:
 
 TEST_F(IndexIdentity, GeneratedMastersIntoAnEmptyTreeAndDoubled)
 {
-    for (unsigned seed = 1; seed <= 4; ++seed) {
-        const QStringList master = GenerateItemMaster(seed, 400);
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        const QStringList master = GenerateItemMaster(seed, 300);
         forBoth([&](TempRoot &r) {
             QDir(r.path(QStringLiteral("StudyTaxel/KoumokuIndex"))).removeRecursively();
             r.makeFolder(QStringLiteral("StudyTaxel/KoumokuIndex"));

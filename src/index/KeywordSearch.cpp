@@ -1,0 +1,97 @@
+#include "KeywordSearch.h"
+
+#include "IndexKey.h"
+#include "KeyList.h"
+#include "datafiles/CommaText.h"
+#include "datafiles/DataRoot.h"
+#include "datafiles/LineList.h"
+#include "datafiles/NumberText.h"
+#include "datafiles/SortOrder.h"
+
+#include <algorithm>
+
+namespace {
+
+bool matches(const QString &line, const QStringList &f, const QString &searchKey, bool exact)
+{
+    if (f.size() < 7)
+        return false;
+    if (!exact)
+        return line.contains(searchKey);
+    return f.at(0) == searchKey || f.at(2) == searchKey || f.at(3) == searchKey;
+}
+
+/// Adds the hit lines of one keyword's index file to \a hits; false when the file does not exist
+/// (or the keyword is empty and has none).
+bool collect(const QString &keyword, bool exact, QStringList &hits)
+{
+    if (keyword.isEmpty())
+        return false;
+    const QString searchKey = IndexKeyOf(keyword);
+    const QString path = DataRoot::path(IndexFileOf(searchKey));
+    if (!DataRoot::fileExists(path))
+        return false;
+    LineList index;
+    index.loadFromFile(path);
+    for (const QString &line : index.lines()) {
+        const QStringList fields = SplitCommaText(line);
+        if (matches(line, fields, searchKey, exact))
+            hits.append(SortKeyOf(fields.at(6)) + QLatin1Char(',') + line);
+    }
+    return true;
+}
+
+/// Sorts like the window's sorted list and keeps one of each run of identical lines.
+void sortAndDropRepeats(QStringList &hits)
+{
+    std::stable_sort(hits.begin(), hits.end(),
+                     [](const QString &a, const QString &b) { return CompareSorted(a, b) < 0; });
+    hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
+}
+
+} // namespace
+
+QString SortKeyOf(const QString &sortNumber)
+{
+    const qint64 n = ReadInt(sortNumber);
+    return QString::number(n + 100000).mid(1, 5);
+}
+
+bool MatchesSearchKey(const QString &indexLine, const QString &searchKey, bool exact)
+{
+    return matches(indexLine, SplitCommaText(indexLine), searchKey, exact);
+}
+
+SearchResult SearchKoumokuAnd(const QString &query, bool exact)
+{
+    SearchResult out;
+    const QStringList keywords = MakeKeyList(query, QueryMode);
+    if (keywords.isEmpty())
+        return out;
+    collect(keywords.first(), exact, out.hits);
+    sortAndDropRepeats(out.hits);
+    for (qsizetype k = 1; k < keywords.size(); ++k) {
+        const QString &keyword = keywords.at(k);
+        out.hits.removeIf([&](const QString &hit) { return !hit.contains(keyword); });
+    }
+    out.result = static_cast<int>(out.hits.size());
+    return out;
+}
+
+SearchResult SearchKoumokuOr(const QString &query, bool exact)
+{
+    SearchResult out;
+    const QStringList keywords = MakeKeyList(query, QueryMode);
+    for (const QString &keyword : keywords) {
+        if (keyword.isEmpty())
+            continue; // the empty query: no search key, no hits
+        if (!collect(keyword, exact, out.hits)) {
+            out.hits.clear();
+            out.result = -1;
+            return out;
+        }
+    }
+    sortAndDropRepeats(out.hits);
+    out.result = static_cast<int>(out.hits.size());
+    return out;
+}
