@@ -1,6 +1,135 @@
 #include "ExampleBuilder.h"
 
-int MakeReidaiData(const MessageSink &)
+#include "DeferredSaves.h"
+#include "datafiles/CommaText.h"
+#include "datafiles/DataPaths.h"
+#include "datafiles/DataRoot.h"
+#include "datafiles/NumberText.h"
+
+#include <array>
+
+namespace {
+
+const QString &emptySlotMarker()
 {
-    return -1; // the builder is not written yet
+    static const QString marker = QStringLiteral("::空き番号");
+    return marker;
+}
+
+QString emptySlotLine(qint64 number)
+{
+    return QString::number(number) + emptySlotMarker();
+}
+
+QString letteredFileName(int letter)
+{
+    return QStringLiteral("REI_%1.txt").arg(QChar(u'A' + letter));
+}
+
+} // namespace
+
+int LoadReidaiAll(LineList &kari, const MessageSink &show)
+{
+    kari.clear();
+    const QString path = DataRoot::path(DataPaths::exampleMaster());
+    if (!DataRoot::fileExists(path)) {
+        show(QStringLiteral("\\StudtTaxel\\ に例題データが見つかりません！"));
+        return -1;
+    }
+    kari.loadFromFile(path);
+    return kari.count();
+}
+
+QStringList EmptyExampleBlock(int block)
+{
+    QStringList lines;
+    lines.reserve(1000);
+    for (int i = 1; i <= 1000; ++i)
+        lines.append(emptySlotLine(1000LL * block + i));
+    return lines;
+}
+
+int ExampleFileLetter(const QString &number)
+{
+    for (int letter = 0; letter < 6; ++letter)
+        if (number.contains(QChar(u'a' + letter)))
+            return letter;
+    return -1;
+}
+
+int MakeReidaiData(const MessageSink &show)
+{
+    LineList kari;
+    if (LoadReidaiAll(kari, show) < 1) {
+        show(QStringLiteral("例題データを読み込むことができませんでした！"));
+        return -1;
+    }
+    const QString folder = DataRoot::path(DataPaths::exampleFolder()) + QLatin1Char('/');
+
+    std::array<LineList, 6> lettered;
+    std::array<int, 6> added{};
+    for (int letter = 0; letter < 6; ++letter) {
+        const QString path = folder + letteredFileName(letter);
+        if (DataRoot::fileExists(path))
+            lettered[letter].loadFromFile(path);
+    }
+
+    // The blocks go through one reused list that is saved when the examples move on to another
+    // block and loaded again when they come back; that is replayed in memory and every block is
+    // written once at the end with the bytes the step-by-step work would leave.
+    DeferredSaves blocks;
+    auto enter = [&](int block) {
+        DeferredSaves::File &f = blocks.file(folder + QStringLiteral("REI_%1.txt").arg(block));
+        if (!blocks.load(f))
+            blocks.reset(f, EmptyExampleBlock(block));
+        return &f;
+    };
+    int currentBlock = 0;
+    DeferredSaves::File *current = enter(0);
+    int changes = 0;
+    int placed = 0;
+
+    for (const QString &line : kari.lines()) {
+        if (line.isEmpty())
+            continue;
+        const QStringList fields = SplitCommaText(line);
+        if (fields.size() < 3 || fields.at(0).isEmpty())
+            continue;
+        const int letter = ExampleFileLetter(fields.at(0));
+        if (letter >= 0) {
+            lettered[letter].add(line);
+            ++added[letter];
+            ++placed;
+            continue;
+        }
+        const int n = ReadInt(fields.at(0));
+        if (n < 1)
+            continue;
+        const int block = (n - 1) / 1000;
+        const int slot = (n - 1) % 1000;
+        if (block != currentBlock) {
+            if (changes > 0)
+                blocks.save(*current);
+            currentBlock = block;
+            current = enter(block);
+            changes = 0;
+        }
+        // A block file shorter than its 1000 lines gets empty slots up to the one being filled.
+        for (int i = static_cast<int>(current->lines().size()); i < slot; ++i)
+            blocks.add(*current, emptySlotLine(1000LL * block + i + 1));
+        if (slot < current->lines().size())
+            blocks.set(*current, slot, line);
+        else
+            blocks.add(*current, line);
+        ++changes;
+        ++placed;
+    }
+    if (changes > 0)
+        blocks.save(*current);
+
+    blocks.writeAll({});
+    for (int letter = 0; letter < 6; ++letter)
+        if (added[letter] > 0)
+            lettered[letter].saveToFile(folder + letteredFileName(letter));
+    return placed;
 }
