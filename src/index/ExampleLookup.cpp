@@ -1,0 +1,200 @@
+#include "ExampleLookup.h"
+
+#include "datafiles/CommaText.h"
+#include "datafiles/DataPaths.h"
+#include "datafiles/DataRoot.h"
+#include "datafiles/LineList.h"
+#include "datafiles/NumberText.h"
+
+#include <QStringList>
+
+namespace {
+
+const QChar kPartEnd(0x2225); // ∥
+
+QString exampleFile(const QString &name)
+{
+    return DataRoot::path(DataPaths::exampleFolder()) + QLatin1Char('/') + name;
+}
+
+QString field(const QStringList &fields, int index)
+{
+    return index < fields.size() ? fields.at(index) : QString();
+}
+
+/// Fields \a from onwards, each followed by "∥"; empty fields left out when \a skipEmpty.
+QString answerParts(const QStringList &fields, int from, bool skipEmpty)
+{
+    QString text;
+    for (qsizetype i = from; i < fields.size(); ++i) {
+        if (skipEmpty && fields.at(i).isEmpty())
+            continue;
+        text += fields.at(i) + kPartEnd;
+    }
+    return text;
+}
+
+/// The file a lettered number is read from; empty for a plain number. The letters are tested in
+/// the order a … f (k) and the last one found decides.
+QString letteredFile(const QString &number, bool withK)
+{
+    static const char16_t letters[] = u"abcdefk";
+    static const char *const files[] = {"REI_A.txt", "REI_B.txt", "REI_C.txt", "REI_D.txt",
+                                        "REI_E.txt", "REI_F.txt", "REI_hojo.txt"};
+    QString file;
+    for (int i = 0; i < (withK ? 7 : 6); ++i)
+        if (number.contains(QChar(letters[i])))
+            file = QString::fromLatin1(files[i]);
+    return file;
+}
+
+/// The line of plain number n in a file of the block layout; false when n has no line there.
+bool blockLine(const LineList &list, int n, QString *line)
+{
+    const qint64 slot = (static_cast<qint64>(n) - 1) % 1000; // C remainder: negative below 1
+    if (slot < 0 || slot >= list.count())
+        return false;
+    *line = list.get(static_cast<int>(slot));
+    return true;
+}
+
+/// Title, hint and answer of one line as the item search window reads them: the answer starts
+/// with the hint and keeps empty parts. Later lines overwrite the title and hint and add parts.
+void takeForSlot(const QString &line, ExampleTexts &out)
+{
+    const QStringList f = SplitCommaText(WidenBlanks(line));
+    if (f.size() >= 2)
+        out.title = f.at(1);
+    if (f.size() >= 3) {
+        out.hint = f.at(2);
+        out.answer += answerParts(f, 2, false);
+    }
+}
+
+ExampleTexts found(ExampleTexts texts)
+{
+    texts.code = 0;
+    texts.written = true;
+    return texts;
+}
+
+ExampleTexts failed(int code)
+{
+    ExampleTexts texts;
+    texts.code = code;
+    return texts;
+}
+
+ExampleTexts findForSlot(const QString &number)
+{
+    ExampleTexts out;
+    const QString lettered = letteredFile(number, false);
+    LineList list;
+    if (!lettered.isEmpty()) {
+        const QString path = exampleFile(lettered);
+        if (!DataRoot::fileExists(path))
+            return failed(-7);
+        list.loadFromFile(path);
+        for (const QString &line : list.lines())
+            if (line.startsWith(number))
+                takeForSlot(line, out);
+    } else {
+        const int n = ReadInt(number);
+        const qint64 block = (static_cast<qint64>(n) - 1) / 1000; // C division: 0 for n = 0
+        const QString path = exampleFile(QStringLiteral("REI_%1.txt").arg(block));
+        if (!DataRoot::fileExists(path))
+            return failed(-8);
+        list.loadFromFile(path);
+        QString line;
+        if (blockLine(list, n, &line))
+            takeForSlot(line, out);
+    }
+    if (out.title.isEmpty())
+        return failed(-9);
+    return found(out);
+}
+
+/// The practice set's own example file for a plain number; empty when the set has none.
+QString setFile(int setCode, int n)
+{
+    static const char *const named[] = {"REI_kei.txt",   "REI_tiri.txt",  "REI_kai.txt",  "REI_gen.txt",
+                                        "REI_kenk.txt",  "REI_bunk.txt",  "REI_rekiz.txt", "REI_bunz.txt",
+                                        "REI_kiko.txt",  "REI_zu.txt",    "REI_all.txt"};
+    if (setCode == 0)
+        return QStringLiteral("REI_kihon.txt");
+    if (setCode >= 1 && setCode <= 10)
+        return QStringLiteral("REI_%1.txt").arg((static_cast<qint64>(n) - 1) / 1000);
+    if (setCode >= 11 && setCode <= 21)
+        return QString::fromLatin1(named[setCode - 11]);
+    return {};
+}
+
+ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrderMode)
+{
+    ExampleTexts out;
+    LineList list;
+    const QString lettered = letteredFile(number, true);
+    if (!lettered.isEmpty()) {
+        const QString path = exampleFile(lettered);
+        if (!DataRoot::fileExists(path))
+            return failed(-1);
+        list.loadFromFile(path);
+        out.aimWritten = fixedOrderMode;
+        for (const QString &raw : list.lines()) {
+            if (!raw.startsWith(number))
+                continue;
+            const QString line = WidenBlanks(raw);
+            if (line.contains(QStringLiteral("::空き番号")))
+                return failed(-2);
+            const QStringList f = SplitCommaText(line);
+            out.title = field(f, 1);
+            if (fixedOrderMode) {
+                out.aim = field(f, 2);
+                out.hint = field(f, 3);
+                out.explanation = field(f, 4);
+                out.answer = answerParts(f, 5, true);
+            } else {
+                out.hint = field(f, 2);
+                out.answer = answerParts(f, 3, true);
+            }
+            break;
+        }
+        return found(out); // also when no line begins with the number: empty texts
+    }
+
+    const int n = ReadInt(number);
+    const QString name = setFile(setCode, n);
+    if (name.isEmpty())
+        return failed(-3);
+    const QString path = exampleFile(name);
+    if (!DataRoot::fileExists(path))
+        return failed(-5);
+    list.loadFromFile(path);
+    QString line;
+    if (!blockLine(list, n, &line))
+        return failed(-4);
+    line = WidenBlanks(line);
+    if (line.contains(QStringLiteral("空き番号")))
+        return failed(-4);
+    const QStringList f = SplitCommaText(line);
+    out.title = field(f, 1);
+    out.hint = field(f, 2);
+    out.answer = answerParts(f, 3, true);
+    return found(out);
+}
+
+} // namespace
+
+QString WidenBlanks(const QString &text)
+{
+    QString wide = text;
+    wide.replace(QLatin1Char(' '), QChar(0x3000));
+    return wide;
+}
+
+ExampleTexts FindReidai(const QString &number, int caller, int setCode, bool fixedOrderMode)
+{
+    if (caller == PracticeCaller)
+        return findForPractice(number, setCode, fixedOrderMode);
+    return findForSlot(number);
+}
