@@ -12,6 +12,8 @@ packages=(
     libgtest-dev libbenchmark-dev
     # Japanese fonts for the windows and the sample documents
     fonts-noto-cjk fonts-ipafont-gothic
+    # hands documents and web pages to the desktop's viewer and browser
+    xdg-utils
     # a screen for the windows when there is none (screenshots, manual checks)
     xvfb xauth
     # fuzzing and sanitizers

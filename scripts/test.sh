@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Second command of the README: installs what is missing, builds, and runs every test headless.
 #  1. the core library alone, without the windows (it needs Qt Core only);
-#  2. everything, with the sample tree;
-#  3. everything again with AddressSanitizer and UndefinedBehaviorSanitizer (skip: TAXEL_SKIP_SANITIZE=1).
+#  2. everything with AddressSanitizer and UndefinedBehaviorSanitizer (skip: TAXEL_SKIP_SANITIZE=1);
+#  3. everything plainly, with the sample tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh

@@ -289,31 +289,40 @@ void TMainForm::LmakeReidaiClick()
     reportBuilderResult(MakeReidaiData(&ShowMessage));
 }
 
+// The main window becomes the active window again when a study window closes.
 void TMainForm::BstudyClick()
 {
     ShowStudyWindow(DialogStudy);
+    FormActivate();
 }
 
 void TMainForm::BtutorialClick()
 {
     ShowStudyWindow(TutorialDialog);
+    FormActivate();
 }
 
 void TMainForm::BsaimokuClick()
 {
     ShowStudyWindow(SaimokuDialog);
+    FormActivate();
 }
 
 void TMainForm::BkoumokuClick()
 {
     ShowStudyWindow(KoumokuDialog);
+    FormActivate();
 }
 
 bool TMainForm::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // activated when first shown; later activations that come from switching between programs
+    // are not the program's own (closing a study window activates it explicitly)
+    if (event->type() == QEvent::WindowActivate && !m_shownOnce) {
+        m_shownOnce = true;
         FormActivate();
-    else if (event->type() == QEvent::Enter && !childAt(mapFromGlobal(QCursor::pos()))) {
+    }
+    if (event->type() == QEvent::Enter && !childAt(mapFromGlobal(QCursor::pos()))) {
         m_onSurface = true;
         FormMouseEnter();
     }

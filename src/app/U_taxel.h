@@ -57,4 +57,5 @@ private:
     std::unique_ptr<Ui::TMainForm> m_ui;
     bool m_onSurface = false;
     bool m_activating = false;
+    bool m_shownOnce = false;
 };

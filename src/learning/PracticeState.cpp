@@ -40,6 +40,11 @@ QString PracticeState::fewerExercisesMessage(int found)
     return QStringLiteral("出題できる例題が %1 問しか見つかりませんでした。").arg(found);
 }
 
+QString PracticeState::noneResolvableMessage()
+{
+    return QStringLiteral("この問題の例題を出題できませんでした。例題番号ファイルと例題ファイルを確かめて下さい。");
+}
+
 QString PracticeState::progressFile(ProgressKind kind)
 {
     return kFolder + (kind == ProgressKind::Basic ? QStringLiteral("study_kihon.txt") : QStringLiteral("study_ouyou.txt"));
@@ -176,7 +181,7 @@ QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &l
             break;
     }
     if (filled.isEmpty())
-        *message = noExerciseMessage();
+        *message = noneResolvableMessage();
     else if (filled.size() < count)
         *message = fewerExercisesMessage(static_cast<int>(filled.size()));
     return filled;

@@ -35,6 +35,7 @@ public:
     static QString savedMessage();        ///< "現在の終了番号を保存しました。"
     static QString finishedMessage();     ///< the fixed-order set has been worked through
     static QString fewerExercisesMessage(int found);
+    static QString noneResolvableMessage(); ///< a list none of whose numbers leads to an example
 
     int setCode() const { return m_setCode; }
     bool fixedOrderMode() const { return m_fixedOrderMode; }

@@ -57,6 +57,7 @@ void DocumentView::drop()
     m_view = nullptr;
     delete m_document;
     m_document = nullptr;
+    m_lastUrl.clear();
 }
 
 int DocumentView::viewCount() const

@@ -24,7 +24,7 @@ public:
     void drop();
 
     QPdfView *view() const { return m_view; }
-    /// The URL the view was told last (empty when it was renewed but not told anything).
+    /// The URL the view was told last (empty when there is no view, or it was renewed but not told anything).
     const QString &lastUrl() const { return m_lastUrl; }
     /// The number of document views in the panel.
     int viewCount() const;

@@ -1,5 +1,7 @@
 #include "StatusHints.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QPointer>
 #include <QStatusBar>
@@ -22,8 +24,12 @@ public:
                 show(hintFor(widget));
             break;
         case QEvent::Leave:
+            // moving from a control onto the bare area of its panel enters nothing: the hint of
+            // whatever now lies under the pointer is shown
             if (watched == m_window)
                 show(QString());
+            else if (QWidget *under = QApplication::widgetAt(QCursor::pos()); under && under->window() == m_window)
+                show(hintFor(under));
             break;
         case QEvent::ChildAdded:
             if (auto *added = static_cast<QChildEvent *>(event)->child(); added && added->isWidgetType())

@@ -68,6 +68,7 @@ void TDialogStudy::RBkihonClick(QObject *sender)
         return;
     const TopicSet set = StudyTopicSet(index);
     m_ui->CBkubun->clear();
+    m_ui->CBkubun->setEditText(QString());
     m_ui->Lkoumoku->setText(set.title);
     m_ui->LbunFnm->setText(DataRoot::path(set.document));
 

@@ -246,17 +246,23 @@ void TTutorialDialog::CBhojokoumokuClick(int item)
         ShowMessage(PracticeState::listMissingMessage());
 }
 
+int TTutorialDialog::questionCount() const
+{
+    // typed text is no selection, whatever item was chosen before it
+    const int index = m_ui->CBreinum->currentIndex();
+    if (index < 0 || m_ui->CBreinum->currentText() != m_ui->CBreinum->itemText(index))
+        return 1;
+    return index + 1;
+}
+
 void TTutorialDialog::CBreinumChange()
 {
-    const int index = m_ui->CBreinum->currentIndex();
-    const bool typed = index < 0 || m_ui->CBreinum->currentText() != m_ui->CBreinum->itemText(index);
+    const int count = questionCount();
     m_ui->Pren2->hide();
     m_ui->Pren3->hide();
-    if (typed)
-        return;
-    if (index >= 1)
+    if (count >= 2)
         m_ui->Pren2->show();
-    if (index == 2)
+    if (count == 3)
         m_ui->Pren3->show();
 }
 
@@ -277,8 +283,7 @@ void TTutorialDialog::writeLookupResults(const ExampleTexts &texts)
 void TTutorialDialog::BquesClick()
 {
     ResetExercises();
-    const int index = m_ui->CBreinum->currentIndex();
-    const int count = index == 1 ? 2 : index == 2 ? 3 : 1;
+    const int count = questionCount();
     QString message;
     int slot = 0;
     const PracticeState &state = *m_state;

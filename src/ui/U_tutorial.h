@@ -46,6 +46,7 @@ public:
 
 private:
     QString setDescription(int classDigit) const;
+    int questionCount() const;
     void writeLookupResults(const ExampleTexts &texts);
     void showFixedOrderPanel(bool advanced);
     void showProgress();

@@ -95,6 +95,24 @@ TEST(LineListSave, WritesCrLfAfterEveryLineInTheRememberedEncoding)
     EXPECT_EQ(utf16.toBytes(), QByteArray("\xFE\xFF\0q\0\r\0\n", 8));
 }
 
+TEST(LineListSave, MicrosoftSpecialsRoundTripAndTheEncodingFollowsTheLatestLoad)
+{
+    // ∥ ～ － ￢ and the NEC row: the characters that plain JIS tables map elsewhere
+    const QByteArray specials("\x81\x61\x81\x60\x81\x7C\x81\xCA\x87\x82\r\n", 12);
+    LineList list;
+    list.loadFromBytes(specials);
+    EXPECT_EQ(list[0], QString::fromUtf16(u"\u2225\uFF5E\uFF0D\uFFE2\u2116"));
+    EXPECT_EQ(list.toBytes(), specials);
+
+    list.loadFromBytes("\xEF\xBB\xBFa\r\n");
+    list.loadFromBytes("b\r\n"); // the latest load was code page 932
+    EXPECT_EQ(list.encoding(), LineList::Encoding::Cp932);
+    EXPECT_EQ(list.toBytes(), QByteArray("b\r\n"));
+    list.loadFromBytes(QByteArray("\xFF\xFEx\0", 4));
+    list.put(0, QStringLiteral("y"));
+    EXPECT_EQ(list.toBytes(), QByteArray("\xFF\xFEy\0\r\0\n\0", 8));
+}
+
 TEST(LineListSave, TextCodePage932CannotHoldIsSavedAsUtf8InsteadOfQuestionMarks)
 {
     LineList list;

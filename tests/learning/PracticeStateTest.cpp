@@ -185,7 +185,7 @@ TEST(PracticeRandom, DistinctPositionsOnlyResolvableEntriesAndAlwaysAnEnd)
     lookup.asked.clear();
     message.clear();
     EXPECT_TRUE(state.setExercises(1, lookup.fn(), &message).isEmpty());
-    EXPECT_EQ(message, PracticeState::noExerciseMessage());
+    EXPECT_EQ(message, PracticeState::noneResolvableMessage());
     EXPECT_EQ(lookup.asked.size(), 6) << "each position is tried once";
 
     PracticeState empty;

@@ -246,6 +246,13 @@ TEST_F(PracticeWindowTest, ThreeQuestionsFromAClassSetAreThreeDifferentExercises
         EXPECT_EQ(lines.size(), 3);
     }
     EXPECT_TRUE(messages.messages().isEmpty());
+
+    // typed text in the count box is no selection: one slot, one exercise
+    child<QComboBox>(window, QStringLiteral("CBreinum"))->setEditText(QStringLiteral("abc"));
+    EXPECT_TRUE(control("Pren2")->isHidden());
+    click("Bques");
+    EXPECT_FALSE(shown("STren1").isEmpty());
+    EXPECT_TRUE(shown("STren2").isEmpty());
 }
 
 TEST_F(PracticeWindowTest, ModesFollowTheChosenSet)

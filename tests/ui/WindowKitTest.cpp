@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QDialog>
 #include <QEvent>
 #include <QFrame>
@@ -80,6 +81,14 @@ TEST(StatusHints, ShowTheHintOfTheControlOrOfTheNearestEnclosingOne)
     EXPECT_EQ(w.bar->currentMessage(), QStringLiteral("パネルのヒント"));
     QApplication::sendEvent(w.check, &enter);
     EXPECT_EQ(w.bar->currentMessage(), QString());
+
+    // from the list onto the bare area of the panel: Qt enters nothing, the leave decides
+    w.window.show();
+    QApplication::sendEvent(w.list, &enter);
+    QCursor::setPos(w.panel->mapToGlobal(QPoint(80, 35)));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w.list, &leave);
+    EXPECT_EQ(w.bar->currentMessage(), QStringLiteral("パネルのヒント"));
 }
 
 TEST(WidgetDump, DescribesEveryNamedControlByKind)
