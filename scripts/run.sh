@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake -S . -B build -G Ninja
 cmake --build build -j"$(nproc)"
-exec build/src/taxel --root build/sample-root "$@"
+exec build/src/taxel --root build/sample "$@"
