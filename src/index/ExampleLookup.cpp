@@ -185,6 +185,13 @@ ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrder
 
 } // namespace
 
+QStringList ExampleNumbersForSlots(const QString &field)
+{
+    QStringList pieces = field.split(QLatin1Char('/'));
+    pieces.last().truncate(6);
+    return pieces.mid(0, 4);
+}
+
 QString WidenBlanks(const QString &text)
 {
     QString wide = text;

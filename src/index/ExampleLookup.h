@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 /// Which window asks FindReidai: the practice window, or a slot 1 … 4 of the item search window.
 enum ExampleCaller : int { PracticeCaller = 0 };
@@ -17,6 +18,11 @@ struct ExampleTexts
     QString aim;
     QString explanation;
 };
+
+/// The example numbers of an item for the four example slots: the field is cut at every "/", the
+/// piece after the last "/" keeps only its first six characters, and pieces after the fourth are
+/// left out. "a12/a13" → a12, a13;  "a12//a13" → a12, (empty), a13;  "1234567" → 123456.
+QStringList ExampleNumbersForSlots(const QString &field);
 
 /// "a b" → "a　b": every half-width blank becomes a full-width one, so it neither splits a field
 /// nor disappears from the shown text.

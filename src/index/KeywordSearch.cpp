@@ -2,7 +2,6 @@
 
 #include "IndexKey.h"
 #include "KeyList.h"
-#include "datafiles/CommaText.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/LineList.h"
 #include "datafiles/NumberText.h"
@@ -11,6 +10,14 @@
 #include <algorithm>
 
 namespace {
+
+/// The fields of an index line or a hit line. The builder joins the fields with commas and no
+/// quoting, so a reading such as "ジンブン カガク" keeps its blank: the lines are cut at the commas
+/// only (the comma-text rule would cut at the blank too and shift every later field).
+QStringList splitFields(const QString &line)
+{
+    return line.split(QLatin1Char(','));
+}
 
 bool matches(const QString &line, const QStringList &f, const QString &searchKey, bool exact)
 {
@@ -34,7 +41,7 @@ bool collect(const QString &keyword, bool exact, QStringList &hits)
     LineList index;
     index.loadFromFile(path);
     for (const QString &line : index.lines()) {
-        const QStringList fields = SplitCommaText(line);
+        const QStringList fields = splitFields(line);
         if (matches(line, fields, searchKey, exact))
             hits.append(SortKeyOf(fields.at(6)) + QLatin1Char(',') + line);
     }
@@ -51,6 +58,22 @@ void sortAndDropRepeats(QStringList &hits)
 
 } // namespace
 
+HitFields SplitHitLine(const QString &hitLine)
+{
+    HitFields hit;
+    const QStringList f = splitFields(hitLine);
+    if (f.size() < 7)
+        return hit;
+    hit.valid = true;
+    hit.key = f.at(1);
+    hit.reading = f.at(2);
+    hit.division1 = f.at(3);
+    hit.division2 = f.at(4);
+    hit.classNumber = f.at(5);
+    hit.examples = f.at(6);
+    return hit;
+}
+
 QString SortKeyOf(const QString &sortNumber)
 {
     const qint64 n = ReadInt(sortNumber);
@@ -59,7 +82,7 @@ QString SortKeyOf(const QString &sortNumber)
 
 bool MatchesSearchKey(const QString &indexLine, const QString &searchKey, bool exact)
 {
-    return matches(indexLine, SplitCommaText(indexLine), searchKey, exact);
+    return matches(indexLine, splitFields(indexLine), searchKey, exact);
 }
 
 SearchResult SearchKoumokuAnd(const QString &query, bool exact)

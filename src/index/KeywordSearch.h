@@ -10,7 +10,23 @@ struct SearchResult
     QStringList hits; ///< hit lines: sort key, then the index line ("00005,図書館,…,5")
 };
 
-/// The five-character sort key of a sort number: the decimal text of n + 100000 without its
+/// The fields of a hit line the item search window shows.
+struct HitFields
+{
+    bool valid = false; ///< the line has the 7 fields up to the example numbers
+    QString key;        ///< the index key ("X**" for the keyword X)
+    QString reading;
+    QString division1;
+    QString division2;
+    QString classNumber;
+    QString examples; ///< "/"-separated example numbers, may be empty
+};
+
+/// "00005,図書館,としょかん,総記,図書館情報学,010,a12/a13,5" → key 図書館, …, examples a12/a13.
+/// Cut at commas only, so blanks stay inside fields ("ジンブン カガク"). Not valid with fewer than 7 fields.
+HitFields SplitHitLine(const QString &hitLine);
+
+/// The five-character sort key of a sort number (field 6 of an index line, fields cut at commas): the decimal text of n + 100000 without its
 /// first character, n read like the C library's integer conversion.
 /// "7" → "00007";  "123456" → "23456";  "-5" → "9995".
 QString SortKeyOf(const QString &sortNumber);

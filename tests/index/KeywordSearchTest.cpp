@@ -154,3 +154,25 @@ TEST_F(SearchTree, EqualSortKeysAreOrderedByTheIndexKey)
     EXPECT_EQ(keysOf(SearchKoumokuAnd(QStringLiteral("mmm"), false).hits),
               QStringList({QStringLiteral("mmma"), QStringLiteral("mmmz"), QStringLiteral("mmmq")}));
 }
+
+// Index lines are written without quotes, so a blank in a reading stays in the line; the fields
+// after it must not shift (the sort number, class number and example numbers keep their places).
+TEST_F(SearchTree, BlanksInsideFieldsKeepEveryFieldInItsPlace)
+{
+    file(QStringLiteral("江戸時"), {QStringLiteral("江戸時代,エド ジダイ,歴史,日本史,210.5,2007/b4,83"),
+                                    QStringLiteral("江戸時代史,エドジダイシ,歴史,日本史,210.5,,84")});
+    const SearchResult r = SearchKoumokuAnd(QStringLiteral("江戸時"), false);
+    ASSERT_EQ(r.result, 2);
+    EXPECT_TRUE(r.hits.at(0).startsWith(QStringLiteral("00083,江戸時代,エド ジダイ,"))) << r.hits.at(0).toStdString();
+    const HitFields hit = SplitHitLine(r.hits.at(0));
+    ASSERT_TRUE(hit.valid);
+    EXPECT_EQ(hit.key, QStringLiteral("江戸時代"));
+    EXPECT_EQ(hit.reading, QStringLiteral("エド ジダイ"));
+    EXPECT_EQ(hit.division1, QStringLiteral("歴史"));
+    EXPECT_EQ(hit.division2, QStringLiteral("日本史"));
+    EXPECT_EQ(hit.classNumber, QStringLiteral("210.5"));
+    EXPECT_EQ(hit.examples, QStringLiteral("2007/b4"));
+    EXPECT_EQ(SearchKoumokuAnd(QStringLiteral("日本史"), true).result, 0); // another file
+    EXPECT_TRUE(MatchesSearchKey(QStringLiteral("江戸時代,エド ジダイ,歴史,日本史,210.5,,83"), QStringLiteral("日本史"), true));
+    EXPECT_FALSE(SplitHitLine(QStringLiteral("1,2,3,4,5,6")).valid);
+}
