@@ -1,14 +1,20 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <memory>
 
 namespace Ui {
 class TKoumokuDialog;
 }
+class QLabel;
+class QPushButton;
+class QFrame;
+class LinkLabel;
 class ResizeKit;
 
-/// The window "分類項目の検索".
+/// The window "分類項目の検索": a keyword search over the item index, the items found, and up to
+/// four worked examples of the chosen item with their hints and answers.
 class TKoumokuDialog final : public QDialog
 {
     Q_OBJECT
@@ -16,7 +22,42 @@ public:
     explicit TKoumokuDialog(QWidget *parent = nullptr);
     ~TKoumokuDialog() override;
 
+    /// The search mode kept in Landor's tag: 0 AND, 1 OR.
+    int mode() const { return m_andOrTag; }
+    /// 1 while the exact search is chosen, else 0.
+    int exact() const;
+
+    // Handlers, named after control and event.
+    void EkoumokuKeyPress();
+    void EkoumokuEnter();
+    void LandorClick();
+    void RBnormalClick();
+    void LsaikenClick();
+    void LBhitdataClick();
+    void Bkai1Click(int slot);
+    void Lhint1Click(int slot);
+    void BcloseClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    /// The controls of one example slot.
+    struct Slot
+    {
+        QLabel *number;
+        QLabel *title;
+        QLabel *answerArea;
+        QLabel *hint;   ///< hidden LhintM: the hint
+        QLabel *answer; ///< hidden Lkai: hint and answer
+        QFrame *mask;
+    };
+
+    void ClearKoumokuDetail();
+    void showExample(int slot, const QString &number);
+
     std::unique_ptr<Ui::TKoumokuDialog> m_ui;
     ResizeKit *m_resizeKit = nullptr;
+    std::array<Slot, 4> m_slots{};
+    int m_andOrTag = 0;
 };

@@ -1,0 +1,337 @@
+#include "TestSupport.h"
+
+#include "app/Messages.h"
+#include "index/ExampleBuilder.h"
+#include "index/ItemIndexBuilder.h"
+#include "ui/LinkLabel.h"
+#include "ui/U_koumoku.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+/// A data root with a small item master and example master, both built as the maintainer would.
+class KoumokuDialogTest : public ::testing::Test
+{
+protected:
+    TempRoot root;
+    std::unique_ptr<TKoumokuDialog> window;
+    MessageRecorder messages;
+
+    void SetUp() override
+    {
+        QStringList items;
+        for (int i = 1; i <= 12; ++i) // twelve items of the keyword 天文学
+            items.append(QStringLiteral("%1,/440,天文学（その%1）,テンモンガク,自然科学,天文学．宇宙科学,,%2").arg(i).arg(100 + i));
+        items << QStringLiteral("20,/010,図書館,トショカン,総記,図書館．図書館学,/a12/a13,5")
+              << QStringLiteral("21,/010,図書館学,トショカンガク,総記,図書館．図書館学,a12//a13,6")
+              << QStringLiteral("22,/010,図書館史,トショカンシ,総記,図書館．図書館学,a13a13x,7")
+              << QStringLiteral("23,/010,図書館員,トショカンイン,総記,図書館．図書館学,,8")
+              << QStringLiteral("24,/010,図書館建築,\"トショカン ケンチク\",総記,図書館．図書館学,/9/a12,9")
+              << QStringLiteral("25,/290,X,エックス,歴史,地理．地誌．紀行,1001,10");
+        root.makeFolder(QStringLiteral("StudyTaxel/KoumokuIndex"));
+        root.makeFolder(QStringLiteral("StudyTaxel/ReidaiData"));
+        root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"), items);
+        root.writeLines(QStringLiteral("StudyTaxel/Reidai_All.csv"),
+                        {QStringLiteral("a12,学校図書館の本,図書館は010。,010,,017"),
+                         QStringLiteral("a13,図書館の歴史,形式区分-02を付ける。,010.2"),
+                         QStringLiteral("1001,地図の本,地図は290.38。,290.38")});
+        ASSERT_GT(MakeKoumokuIndex([](const QString &) {}), 0);
+        ASSERT_GT(MakeReidaiData([](const QString &) {}), 0);
+
+        window = std::make_unique<TKoumokuDialog>();
+        open();
+    }
+
+    void open()
+    {
+        window->show();
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+        settle();
+    }
+
+    template<typename T>
+    T *child(const char *name) const
+    {
+        T *widget = window->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QString text(const char *name) const { return child<QLabel>(name)->text(); }
+    bool covered(int slot) const { return !child<QWidget>(QStringLiteral("Pmask%1").arg(slot).toLatin1())->isHidden(); }
+    QLineEdit *entry() const { return child<QLineEdit>("Ekoumoku"); }
+    QListWidget *hits() const { return child<QListWidget>("LBhitdata"); }
+
+    /// Clicks into the entry field (when it lacks the focus), types \a query and presses Enter.
+    void search(const QString &query)
+    {
+        if (!entry()->hasFocus()) {
+            entry()->setFocus(Qt::MouseFocusReason);
+            settle();
+        }
+        entry()->insert(query);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(entry(), &press);
+        settle();
+    }
+
+    /// Clicks hit line \a row (the list takes the focus).
+    void clickHit(int row)
+    {
+        hits()->setFocus(Qt::MouseFocusReason);
+        settle();
+        hits()->setCurrentRow(row);
+        emit hits()->itemClicked(hits()->item(row));
+        settle();
+    }
+
+    void clickLink(const char *name)
+    {
+        emit child<LinkLabel>(name)->clicked();
+        settle();
+    }
+
+    /// The row of the hit whose index key is \a key.
+    int rowOf(const QString &key) const
+    {
+        for (int i = 0; i < hits()->count(); ++i)
+            if (hits()->item(i)->text().section(QLatin1Char(','), 1, 1) == key)
+                return i;
+        return -1;
+    }
+};
+
+} // namespace
+
+TEST_F(KoumokuDialogTest, StartsWithTheGivenControlsOptionsAndHints)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("分類項目の検索"));
+    EXPECT_EQ(window->size(), QSize(1195, 723));
+    EXPECT_EQ(window->mode(), 0);
+    EXPECT_EQ(window->exact(), 0);
+    EXPECT_EQ(text("Landor"), QStringLiteral("AND検索"));
+    EXPECT_TRUE(child<QRadioButton>("RBnormal")->isChecked());
+    EXPECT_EQ(text("LhitDataNum"), QStringLiteral("0 件のデータ"));
+    EXPECT_TRUE(child<QLabel>("Lmask")->isHidden());
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_TRUE(covered(k)) << k;
+    EXPECT_TRUE(entry()->hasFocus());
+    EXPECT_EQ(child<QLabel>("Label9")->font().family(), QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(child<QLabel>("STkai3")->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_FALSE(child<QLabel>("STkai3")->font().bold());
+    EXPECT_TRUE(hits()->font().bold());
+    EXPECT_EQ(child<QWidget>("Bkai2")->statusTip(), QStringLiteral("この問題のヒントと共に、解答を表示します。"));
+    EXPECT_TRUE(child<QWidget>("Ekoumoku")->toolTip().isEmpty());
+    for (const char *name : {"LhintM1", "Lkai4"})
+        EXPECT_TRUE(child<QWidget>(name)->isHidden()) << name;
+}
+
+TEST_F(KoumokuDialogTest, EnterSearchesAndCountsTheHits)
+{
+    search(QStringLiteral("天文学"));
+    EXPECT_EQ(hits()->count(), 12);
+    EXPECT_EQ(text("LhitDataNum"), QStringLiteral("12 件のデータ"));
+    EXPECT_TRUE(hits()->item(0)->text().startsWith(QStringLiteral("00101,天文学,テンモンガク,")));
+    EXPECT_TRUE(messages.messages().isEmpty());
+    EXPECT_TRUE(window->isVisible()) << "Enter must not reach the window's buttons";
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_TRUE(covered(k));
+}
+
+TEST_F(KoumokuDialogTest, NoMatchShowsTheMessageAndHidesTheNotice)
+{
+    search(QStringLiteral("図書館"));
+    clickHit(rowOf(QStringLiteral("図書館")));
+    ASSERT_FALSE(child<QLabel>("Lmask")->isHidden());
+    search(QStringLiteral("存在しない"));
+    EXPECT_EQ(messages.messages(), QStringList({QStringLiteral("一致する分類項目はありません！")}));
+    EXPECT_EQ(text("LhitDataNum"), QStringLiteral("0 件のデータ"));
+    EXPECT_TRUE(child<QLabel>("Lmask")->isHidden());
+
+    // OR search with a keyword that has no index file: -1
+    clickLink("Landor");
+    entry()->clear();
+    search(QStringLiteral("図書館 存在しない"));
+    EXPECT_EQ(text("LhitDataNum"), QStringLiteral("-1 件のデータ"));
+    EXPECT_EQ(hits()->count(), 0);
+    EXPECT_EQ(messages.messages().size(), 2);
+}
+
+TEST_F(KoumokuDialogTest, HitFillsTheItemAndTheExampleSlots)
+{
+    search(QStringLiteral("図書館"));
+    clickHit(rowOf(QStringLiteral("図書館")));
+    EXPECT_EQ(text("STkoumoku"), QStringLiteral("図書館"));
+    EXPECT_EQ(text("STyomi"), QStringLiteral("トショカン"));
+    EXPECT_EQ(text("STtaxel"), QStringLiteral("010"));
+    EXPECT_EQ(text("STitizi"), QStringLiteral("総記"));
+    EXPECT_EQ(text("STnizi"), QStringLiteral("図書館．図書館学"));
+    EXPECT_EQ(text("STreinum1"), QStringLiteral("a12"));
+    EXPECT_EQ(text("STrei1"), QStringLiteral("学校図書館の本"));
+    EXPECT_EQ(text("STreinum2"), QStringLiteral("a13"));
+    EXPECT_FALSE(covered(1));
+    EXPECT_FALSE(covered(2));
+    EXPECT_TRUE(covered(3));
+    EXPECT_TRUE(covered(4));
+    EXPECT_FALSE(child<QLabel>("Lmask")->isHidden());
+
+    // a12//a13: slot 2 is skipped, slot 3 shows a13
+    clickHit(rowOf(QStringLiteral("図書館学")));
+    EXPECT_EQ(text("STreinum1"), QStringLiteral("a12"));
+    EXPECT_TRUE(text("STreinum2").isEmpty());
+    EXPECT_TRUE(covered(2));
+    EXPECT_EQ(text("STreinum3"), QStringLiteral("a13"));
+    EXPECT_FALSE(covered(3));
+
+    // without a slash only the first six characters count
+    clickHit(rowOf(QStringLiteral("図書館史")));
+    EXPECT_EQ(text("STreinum1"), QStringLiteral("a13a13"));
+    EXPECT_TRUE(covered(1)) << "a13a13 has no example";
+}
+
+TEST_F(KoumokuDialogTest, HintAndAnswerShareTheAnswerArea)
+{
+    search(QStringLiteral("図書館"));
+    clickHit(rowOf(QStringLiteral("図書館")));
+    clickLink("Lhint1");
+    EXPECT_EQ(text("STkai1"), QStringLiteral("図書館は010。"));
+    child<QPushButton>("Bkai1")->click();
+    EXPECT_EQ(text("STkai1"), QStringLiteral("図書館は010。∥010∥∥017∥")); // hint first, empty part kept
+    clickLink("Lhint1");
+    EXPECT_EQ(text("STkai1"), QStringLiteral("図書館は010。"));
+    child<QPushButton>("Bkai2")->click();
+    EXPECT_EQ(text("STkai2"), QStringLiteral("形式区分-02を付ける。∥010.2∥"));
+}
+
+TEST_F(KoumokuDialogTest, FailedLookupsLeaveSlotsCoveredAndTheNoticeKeepsItsState)
+{
+    search(QStringLiteral("図書館"));
+    clickHit(rowOf(QStringLiteral("図書館建築"))); // 9 has no example block line, a12 does
+    EXPECT_EQ(text("STyomi"), QStringLiteral("トショカン ケンチク"));
+    EXPECT_EQ(text("STreinum1"), QStringLiteral("9"));
+    EXPECT_TRUE(covered(1));
+    EXPECT_FALSE(covered(2));
+    EXPECT_FALSE(child<QLabel>("Lmask")->isHidden()) << "the notice shows in the cover of slot 1";
+
+    clickHit(rowOf(QStringLiteral("図書館員"))); // no example numbers at all
+    EXPECT_EQ(text("STtaxel"), QStringLiteral("010"));
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_TRUE(covered(k));
+    EXPECT_FALSE(child<QLabel>("Lmask")->isHidden()) << "keeps the visibility it had";
+}
+
+TEST_F(KoumokuDialogTest, OneCharacterQueryFindsThePaddedKey)
+{
+    search(QStringLiteral("X"));
+    ASSERT_EQ(hits()->count(), 1);
+    clickHit(0);
+    EXPECT_EQ(text("STkoumoku"), QStringLiteral("X**"));
+    EXPECT_EQ(text("STrei1"), QStringLiteral("地図の本"));
+}
+
+TEST_F(KoumokuDialogTest, OptionsMoveTheFocusBackAndEnteringTheFieldEmptiesTheWindow)
+{
+    search(QStringLiteral("図書館"));
+    const int found = hits()->count();
+    ASSERT_GT(found, 0);
+    clickLink("Landor"); // the entry field still has the focus: nothing is emptied
+    EXPECT_EQ(window->mode(), 1);
+    EXPECT_EQ(text("Landor"), QStringLiteral("OR検索"));
+    EXPECT_EQ(entry()->text(), QStringLiteral("図書館"));
+    EXPECT_EQ(hits()->count(), found);
+
+    clickHit(0);
+    ASSERT_FALSE(covered(1)) << hits()->item(0)->text().toStdString() << " " << text("STreinum1").toStdString();
+    clickLink("Landor"); // the focus comes back from the hit list: query, hits and details go
+    EXPECT_EQ(window->mode(), 0);
+    EXPECT_EQ(text("Landor"), QStringLiteral("AND検索"));
+    EXPECT_TRUE(entry()->hasFocus());
+    EXPECT_TRUE(entry()->text().isEmpty());
+    EXPECT_EQ(hits()->count(), 0);
+    EXPECT_TRUE(covered(1));
+    EXPECT_TRUE(text("STkoumoku").isEmpty());
+    EXPECT_EQ(text("LhitDataNum"), QStringLiteral("%1 件のデータ").arg(found)) << "the count stays";
+
+    search(QStringLiteral("図書館"));
+    auto *exact = child<QRadioButton>("RBkanzen");
+    exact->setFocus(Qt::MouseFocusReason); // a click gives the radio button the focus first
+    settle();
+    exact->click();
+    settle();
+    EXPECT_EQ(window->exact(), 1);
+    EXPECT_TRUE(entry()->hasFocus());
+    EXPECT_TRUE(entry()->text().isEmpty());
+    EXPECT_EQ(hits()->count(), 0);
+
+    search(QStringLiteral("図書館"));
+    EXPECT_EQ(hits()->count(), 1) << "exact search: only the key 図書館 itself";
+}
+
+TEST_F(KoumokuDialogTest, ResetEmptiesEverythingButTheCount)
+{
+    search(QStringLiteral("図書館"));
+    clickHit(rowOf(QStringLiteral("図書館")));
+    clickLink("Lsaiken");
+    EXPECT_TRUE(entry()->hasFocus());
+    EXPECT_TRUE(entry()->text().isEmpty());
+    EXPECT_EQ(hits()->count(), 0);
+    EXPECT_TRUE(covered(1));
+    EXPECT_TRUE(text("STrei1").isEmpty());
+    EXPECT_TRUE(text("Lkai1").isEmpty());
+    EXPECT_FALSE(text("LhintM1").isEmpty()) << "the reset leaves the hint fields";
+}
+
+TEST_F(KoumokuDialogTest, TheWindowGettingActiveAgainIsNotTheFieldBeingEntered)
+{
+    search(QStringLiteral("図書館"));
+    QFocusEvent focusBack(QEvent::FocusIn, Qt::ActiveWindowFocusReason); // as after a message box
+    QApplication::sendEvent(entry(), &focusBack);
+    EXPECT_EQ(entry()->text(), QStringLiteral("図書館"));
+    EXPECT_GT(hits()->count(), 0);
+    QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(entry(), &tabbedIn);
+    EXPECT_TRUE(entry()->text().isEmpty());
+}
+
+TEST_F(KoumokuDialogTest, ClosingAndOpeningAgainKeepsTheSearch)
+{
+    clickLink("Landor");
+    search(QStringLiteral("図書館"));
+    const int found = hits()->count();
+    clickHit(0);
+    child<QPushButton>("Bclose")->click();
+    settle();
+    EXPECT_FALSE(window->isVisible());
+    open();
+    EXPECT_EQ(window->mode(), 1);
+    EXPECT_EQ(hits()->count(), found);
+    EXPECT_EQ(text("LhitDataNum"), QStringLiteral("%1 件のデータ").arg(found));
+}
+
+TEST_F(KoumokuDialogTest, ControlsAndFontsRescaleWithTheWindow)
+{
+    QWidget *title = child<QWidget>("STrei4");
+    const QRect design = title->geometry();
+    const double fontSize = title->font().pointSizeF();
+    window->resize(1195 * 2, 723 * 2);
+    settle();
+    EXPECT_NEAR(title->geometry().width(), design.width() * 2, 2);
+    EXPECT_NEAR(title->geometry().y(), design.y() * 2, 2);
+    EXPECT_NEAR(title->font().pointSizeF(), fontSize * 2, 0.6);
+}
