@@ -9,6 +9,7 @@
 // The trees of the last timed builds are compared afterwards (and again after a second build
 // over them); the exit status is 1 when they differ.
 
+#include "GeneratedMaster.h"
 #include "IndexTestData.h"
 #include "ReferenceBuilders.h"
 
@@ -19,18 +20,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <algorithm>
 #include <random>
 
 namespace {
 
 QTemporaryDir *g_work = nullptr;
-QString g_itemMaster;    // bytes of the master files live here; each build gets a fresh root
+QString g_itemMaster; // bytes of the master files live here; each build gets a fresh root
 QString g_exampleMaster;
 QString g_masterSource;
 int g_roots = 0;
@@ -107,7 +108,7 @@ QString freshExampleRoot()
 }
 
 /// Runs \a build once per iteration in a fresh root; keeps the last root and the best time.
-template<typename Build>
+template <typename Build>
 void timeBuilds(benchmark::State &state, QString (*makeRoot)(), QString &lastRoot, double &bestMs, Build build)
 {
     int result = 0;
@@ -126,8 +127,8 @@ void timeBuilds(benchmark::State &state, QString (*makeRoot)(), QString &lastRoo
 
 void BM_IndexBuild(benchmark::State &state)
 {
-    timeBuilds(state, freshIndexRoot, g_fastIndexRoot, g_fastIndexMs,
-               [] { return MakeKoumokuIndex([](const QString &) {}); });
+    timeBuilds(
+        state, freshIndexRoot, g_fastIndexRoot, g_fastIndexMs, [] { return MakeKoumokuIndex([](const QString &) {}); });
 }
 
 void BM_IndexBuildReference(benchmark::State &state)
@@ -138,16 +139,15 @@ void BM_IndexBuildReference(benchmark::State &state)
 void BM_ExampleBuild(benchmark::State &state)
 {
     timeBuilds(state, freshExampleRoot, g_fastExampleRoot, g_fastExampleMs,
-               [] { return MakeReidaiData([](const QString &) {}); });
+        [] { return MakeReidaiData([](const QString &) {}); });
 }
 
 void BM_ExampleBuildReference(benchmark::State &state)
 {
-    timeBuilds(state, freshExampleRoot, g_slowExampleRoot, g_slowExampleMs,
-               [] { return reference::MakeReidaiData(); });
+    timeBuilds(state, freshExampleRoot, g_slowExampleRoot, g_slowExampleMs, [] { return reference::MakeReidaiData(); });
 }
 
-const char16_t *const kQueries[] = {u"図書館", u"日本", u"小説", u"日本 歴史", u"教育", u"化学", u"学校/図書館"};
+const char16_t *const kQueries[] = { u"図書館", u"日本", u"小説", u"日本 歴史", u"教育", u"化学", u"学校/図書館" };
 
 void BM_SearchAnd(benchmark::State &state)
 {
@@ -178,7 +178,7 @@ bool sameTrees(const char *what, const QString &folder, const QString &fastRoot,
     const auto slow = SnapshotTree(slowRoot + QStringLiteral("/StudyTaxel/") + folder);
     const bool same = fast == slow;
     std::printf("%-34s %6lld files, fast and reference trees %s\n", what, static_cast<long long>(fast.size()),
-                same ? "byte-identical" : "DIFFER");
+        same ? "byte-identical" : "DIFFER");
     return same;
 }
 
@@ -186,7 +186,7 @@ bool sameTrees(const char *what, const QString &folder, const QString &fastRoot,
 
 BENCHMARK(BM_IndexBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_IndexBuildReference)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_SearchAnd)->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {0}})->Args({0, 1})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SearchAnd)->ArgsProduct({ { 0, 1, 2, 3, 4, 5, 6 }, { 0 } })->Args({ 0, 1 })->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SearchOr)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExampleBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExampleBuildReference)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -218,8 +218,8 @@ int main(int argc, char **argv)
         MakeKoumokuIndex([](const QString &) {});
         DataRoot::setRoot(g_slowIndexRoot);
         reference::MakeKoumokuIndex();
-        identical &= sameTrees("item index, built a second time", QStringLiteral("KoumokuIndex"), g_fastIndexRoot,
-                               g_slowIndexRoot);
+        identical &= sameTrees(
+            "item index, built a second time", QStringLiteral("KoumokuIndex"), g_fastIndexRoot, g_slowIndexRoot);
     }
     if (!g_fastExampleRoot.isEmpty() && !g_slowExampleRoot.isEmpty()) {
         identical &= sameTrees("example files", QStringLiteral("ReidaiData"), g_fastExampleRoot, g_slowExampleRoot);
@@ -227,8 +227,8 @@ int main(int argc, char **argv)
         MakeReidaiData([](const QString &) {});
         DataRoot::setRoot(g_slowExampleRoot);
         reference::MakeReidaiData();
-        identical &= sameTrees("example files, built a second time", QStringLiteral("ReidaiData"), g_fastExampleRoot,
-                               g_slowExampleRoot);
+        identical &= sameTrees(
+            "example files, built a second time", QStringLiteral("ReidaiData"), g_fastExampleRoot, g_slowExampleRoot);
     }
     return identical ? 0 : 1;
 }

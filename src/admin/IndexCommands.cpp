@@ -70,7 +70,9 @@ int runBuilder(AdminContext &ctx, const QStringList &args, int (*build)(const Me
         messages.append(result < 0 ? QStringLiteral("作成できませんでした！")
                                    : QString::number(result) + QStringLiteral(" 件 作成しました。"));
     if (ctx.json) {
-        PrintJson(ctx, {{QStringLiteral("result"), result}, {QStringLiteral("messages"), QJsonArray::fromStringList(messages)}});
+        PrintJson(ctx,
+            { { QStringLiteral("result"), result },
+                { QStringLiteral("messages"), QJsonArray::fromStringList(messages) } });
     } else {
         for (const QString &message : messages)
             ctx.out << message << Qt::endl;
@@ -97,8 +99,9 @@ int RunKeywords(AdminContext &ctx, const QStringList &arguments)
         return 2;
     const QStringList keywords = MakeKeyList(text, item ? ItemMode : QueryMode);
     if (ctx.json) {
-        PrintJson(ctx, {{QStringLiteral("result"), static_cast<int>(keywords.size())},
-                        {QStringLiteral("keywords"), QJsonArray::fromStringList(keywords)}});
+        PrintJson(ctx,
+            { { QStringLiteral("result"), static_cast<int>(keywords.size()) },
+                { QStringLiteral("keywords"), QJsonArray::fromStringList(keywords) } });
     } else {
         ctx.out << keywords.size() << " keywords" << Qt::endl;
         for (const QString &keyword : keywords)
@@ -117,8 +120,9 @@ int RunSearch(AdminContext &ctx, const QStringList &arguments)
         return 2;
     const SearchResult found = orSearch ? SearchKoumokuOr(query, exact) : SearchKoumokuAnd(query, exact);
     if (ctx.json) {
-        PrintJson(ctx, {{QStringLiteral("result"), found.result},
-                        {QStringLiteral("hits"), QJsonArray::fromStringList(found.hits)}});
+        PrintJson(ctx,
+            { { QStringLiteral("result"), found.result },
+                { QStringLiteral("hits"), QJsonArray::fromStringList(found.hits) } });
     } else {
         for (const QString &hit : found.hits)
             ctx.out << hit << Qt::endl;
@@ -169,17 +173,16 @@ int RunExample(AdminContext &ctx, const QStringList &arguments)
     const QString aim = written(texts.aim, texts.aimWritten);
     const QString explanation = written(texts.explanation, texts.aimWritten);
     if (ctx.json) {
-        PrintJson(ctx, {{QStringLiteral("result"), texts.code},
-                        {QStringLiteral("title"), title},
-                        {QStringLiteral("hint"), hint},
-                        {QStringLiteral("answer"), answer},
-                        {QStringLiteral("aim"), aim},
-                        {QStringLiteral("explanation"), explanation}});
+        PrintJson(ctx,
+            { { QStringLiteral("result"), texts.code }, { QStringLiteral("title"), title },
+                { QStringLiteral("hint"), hint }, { QStringLiteral("answer"), answer }, { QStringLiteral("aim"), aim },
+                { QStringLiteral("explanation"), explanation } });
     } else {
         ctx.out << "result: " << texts.code << Qt::endl;
         if (texts.written)
-            ctx.out << "title: " << title << Qt::endl << "hint: " << hint << Qt::endl << "answer: " << answer
-                    << Qt::endl;
+            ctx.out << "title: " << title << Qt::endl
+                    << "hint: " << hint << Qt::endl
+                    << "answer: " << answer << Qt::endl;
         if (texts.aimWritten)
             ctx.out << "aim: " << aim << Qt::endl << "explanation: " << explanation << Qt::endl;
     }
@@ -203,7 +206,7 @@ int RunKoumoku(AdminContext &ctx, const QStringList &args)
                 return false;
             }
             const QString name = (verb == QLatin1String("hint") ? QStringLiteral("Lhint") : QStringLiteral("Bkai"))
-                                 + QString::number(n);
+                + QString::number(n);
             const QWidget *cover = w->findChild<QWidget *>(QStringLiteral("Pmask") + QString::number(n));
             if (cover && cover->isVisibleTo(w)) {
                 *error = QStringLiteral("%1 lies under the cover of slot %2").arg(name).arg(n);
@@ -227,18 +230,17 @@ int RunKoumoku(AdminContext &ctx, const QStringList &args)
         return false;
     };
     auto state = [w] {
-        return QJsonObject{{QStringLiteral("mode"), w->mode()}, {QStringLiteral("exact"), w->exact()}};
+        return QJsonObject { { QStringLiteral("mode"), w->mode() }, { QStringLiteral("exact"), w->exact() } };
     };
     return RunWindowDriver(ctx, w, args, perform, state);
 }
 
-const bool registered =
-    RegisterAdminCommand({"build-index", "", &RunBuildIndex})
-    && RegisterAdminCommand({"build-examples", "", &RunBuildExamples})
-    && RegisterAdminCommand({"keywords", "[--item] TEXT", &RunKeywords})
-    && RegisterAdminCommand({"search", "[--or] [--exact] QUERY", &RunSearch})
-    && RegisterAdminCommand({"example", "NUMBER [--slot K] | NUMBER --set CODE [--fixed]", &RunExample})
+const bool registered = RegisterAdminCommand({ "build-index", "", &RunBuildIndex })
+    && RegisterAdminCommand({ "build-examples", "", &RunBuildExamples })
+    && RegisterAdminCommand({ "keywords", "[--item] TEXT", &RunKeywords })
+    && RegisterAdminCommand({ "search", "[--or] [--exact] QUERY", &RunSearch })
+    && RegisterAdminCommand({ "example", "NUMBER [--slot K] | NUMBER --set CODE [--fixed]", &RunExample })
     && RegisterAdminCommand(
-        {"koumoku", "STEP...  (query:TEXT andor normal exact hit:N hint:K answer:K reset close open)", &RunKoumoku});
+        { "koumoku", "STEP...  (query:TEXT andor normal exact hit:N hint:K answer:K reset close open)", &RunKoumoku });
 
 } // namespace

@@ -45,8 +45,8 @@ private:
         return state;
     }
 
-    std::array<unsigned char, 65536> m_state{};
-    std::array<unsigned char, 65536> m_firstByte{};
+    std::array<unsigned char, 65536> m_state {};
+    std::array<unsigned char, 65536> m_firstByte {};
 };
 
 Cp932Units &cp932Units()

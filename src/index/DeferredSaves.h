@@ -34,14 +34,14 @@ public:
         friend class DeferredSaves;
         QString m_path;
         QStringList m_lines;
-        bool m_probed = false;    // the disk has been asked whether the file exists
-        bool m_exists = false;    // exists at this point of the sequence
-        bool m_saved = false;     // saved at least once in the sequence
-        bool m_exact = false;     // replayed through real bytes (m_bytes is the file)
-        Encoding m_detected = Encoding::None;   // what a load would detect now (not exact)
+        bool m_probed = false; // the disk has been asked whether the file exists
+        bool m_exists = false; // exists at this point of the sequence
+        bool m_saved = false; // saved at least once in the sequence
+        bool m_exact = false; // replayed through real bytes (m_bytes is the file)
+        Encoding m_detected = Encoding::None; // what a load would detect now (not exact)
         Encoding m_saveEncoding = Encoding::None; // list encoding at the most recent save
         int m_unrepresentable = 0; // lines that code page 932 cannot hold
-        int m_oddLines = 0;        // lines a save and reload could change (see isOddLine)
+        int m_oddLines = 0; // lines a save and reload could change (see isOddLine)
         QByteArray m_bytes;
     };
 

@@ -67,7 +67,7 @@ int MakeReidaiData(const MessageSink &show)
     const QString folder = DataRoot::path(DataPaths::exampleFolder()) + QLatin1Char('/');
 
     std::array<LineList, 6> lettered;
-    std::array<int, 6> added{};
+    std::array<int, 6> added {};
     for (int letter = 0; letter < 6; ++letter) {
         const QString path = folder + letteredFileName(letter);
         if (DataRoot::fileExists(path))

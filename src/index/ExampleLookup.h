@@ -9,7 +9,7 @@ enum ExampleCaller : int { PracticeCaller = 0 };
 /// What FindReidai found, for the caller to copy into its own fields.
 struct ExampleTexts
 {
-    int code = 0;         ///< 0 found; a negative code otherwise (nothing is then written)
+    int code = 0; ///< 0 found; a negative code otherwise (nothing is then written)
     bool written = false; ///< title, hint and answer are to be written (code 0)
     bool aimWritten = false; ///< aim and explanation too (practice window, fixed-order set, lettered number)
     QString title;

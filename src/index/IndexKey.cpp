@@ -16,7 +16,7 @@ QString IndexKeyOf(const QString &keyword)
 
 IndexNumbers IndexNumbersOf(const QString &key)
 {
-    return {key.at(0).unicode() % 128, key.at(1).unicode() % 128, key.at(2).unicode() % 128};
+    return { key.at(0).unicode() % 128, key.at(1).unicode() % 128, key.at(2).unicode() % 128 };
 }
 
 QString IndexFileOf(const QString &key)

@@ -42,15 +42,15 @@ QList<IndexEntry> IndexEntriesOf(const QString &masterLine)
     if (f.size() < 8 || f.at(1).isEmpty() || f.at(2).isEmpty())
         return entries;
 
-    const QString tail = QLatin1Char(',') + f.at(3).left(30) + QLatin1Char(',') + f.at(4) + QLatin1Char(',')
-                         + f.at(5) + QLatin1Char(',') + afterSlash(f.at(1), 8) + QLatin1Char(',')
-                         + afterSlash(f.at(6), 25) + QLatin1Char(',') + f.at(7);
+    const QString tail = QLatin1Char(',') + f.at(3).left(30) + QLatin1Char(',') + f.at(4) + QLatin1Char(',') + f.at(5)
+        + QLatin1Char(',') + afterSlash(f.at(1), 8) + QLatin1Char(',') + afterSlash(f.at(6), 25) + QLatin1Char(',')
+        + f.at(7);
     const QStringList keywords = MakeKeyList(f.at(2), ItemMode);
     for (const QString &keyword : keywords) {
         if (keyword.isEmpty())
             continue;
         const QString key = IndexKeyOf(keyword);
-        entries.append({key, key + tail});
+        entries.append({ key, key + tail });
     }
     return entries;
 }

@@ -9,7 +9,7 @@
 /// One line of the keyword index and the key it is filed under.
 struct IndexEntry
 {
-    QString key;  ///< the keyword padded to three characters ("学校" → "学校*")
+    QString key; ///< the keyword padded to three characters ("学校" → "学校*")
     QString line; ///< key,reading,division 1,division 2,class number,example numbers,sort number
 };
 

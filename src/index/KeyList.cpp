@@ -26,10 +26,10 @@ QStringList MakeKeyList(const QString &text, int mode)
 
     QStringList pieces = SplitCommaText(work);
     if (pieces.size() < 2)
-        return QStringList{work};
+        return QStringList { work };
 
-    std::stable_sort(pieces.begin(), pieces.end(),
-                     [](const QString &a, const QString &b) { return CompareSorted(a, b) < 0; });
+    std::stable_sort(
+        pieces.begin(), pieces.end(), [](const QString &a, const QString &b) { return CompareSorted(a, b) < 0; });
     // From the end down: an entry equal to the one before it goes, so a run keeps only its first.
     for (qsizetype i = pieces.size() - 1; i >= 1; --i)
         if (pieces.at(i) == pieces.at(i - 1))

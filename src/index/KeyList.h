@@ -6,7 +6,7 @@
 /// How MakeKeyList cuts a text: a search query, or the name of a classification item.
 enum KeyListMode : int {
     QueryMode = 0, ///< blanks (half- and full-width) separate keywords, brackets stay inside them
-    ItemMode = 1   ///< brackets separate keywords, the full-width blank stays inside them
+    ItemMode = 1 ///< brackets separate keywords, the full-width blank stays inside them
 };
 
 /// Turns a text into its keyword list: separators become commas, the text is split by the

@@ -51,8 +51,8 @@ bool collect(const QString &keyword, bool exact, QStringList &hits)
 /// Sorts like the window's sorted list and keeps one of each run of identical lines.
 void sortAndDropRepeats(QStringList &hits)
 {
-    std::stable_sort(hits.begin(), hits.end(),
-                     [](const QString &a, const QString &b) { return CompareSorted(a, b) < 0; });
+    std::stable_sort(
+        hits.begin(), hits.end(), [](const QString &a, const QString &b) { return CompareSorted(a, b) < 0; });
     hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
 }
 

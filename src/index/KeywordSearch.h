@@ -6,7 +6,7 @@
 /// The outcome of a keyword search: the count the window shows and its hit list.
 struct SearchResult
 {
-    int result = 0;   ///< number of hits; -1 when an OR keyword has no index file
+    int result = 0; ///< number of hits; -1 when an OR keyword has no index file
     QStringList hits; ///< hit lines: sort key, then the index line ("00005,図書館,…,5")
 };
 
@@ -14,7 +14,7 @@ struct SearchResult
 struct HitFields
 {
     bool valid = false; ///< the line has the 7 fields up to the example numbers
-    QString key;        ///< the index key ("X**" for the keyword X)
+    QString key; ///< the index key ("X**" for the keyword X)
     QString reading;
     QString division1;
     QString division2;
@@ -26,9 +26,9 @@ struct HitFields
 /// Cut at commas only, so blanks stay inside fields ("ジンブン カガク"). Not valid with fewer than 7 fields.
 HitFields SplitHitLine(const QString &hitLine);
 
-/// The five-character sort key of a sort number (field 6 of an index line, fields cut at commas): the decimal text of n + 100000 without its
-/// first character, n read like the C library's integer conversion.
-/// "7" → "00007";  "123456" → "23456";  "-5" → "9995".
+/// The five-character sort key of a sort number (field 6 of an index line, fields cut at commas): the decimal text of n
+/// + 100000 without its first character, n read like the C library's integer conversion. "7" → "00007";  "123456" →
+/// "23456";  "-5" → "9995".
 QString SortKeyOf(const QString &sortNumber);
 
 /// True when the index line matches the search key: partial search (\a exact false) when the key

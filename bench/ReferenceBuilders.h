@@ -65,8 +65,8 @@ inline int MakeKoumokuIndex(LineList &koumokuIndex)
             else
                 koumokuIndex.clear();
             koumokuIndex.add(key + QLatin1Char(',') + reading + QLatin1Char(',') + splter[4] + QLatin1Char(',')
-                             + splter[5] + QLatin1Char(',') + classNumber + QLatin1Char(',') + examples
-                             + QLatin1Char(',') + splter[7]);
+                + splter[5] + QLatin1Char(',') + classNumber + QLatin1Char(',') + examples + QLatin1Char(',')
+                + splter[7]);
             ++written;
             koumokuIndex.saveToFile(path);
         }
@@ -110,7 +110,7 @@ inline int MakeReidaiData()
     if (DataRoot::fileExists(blockPath))
         rei.loadFromFile(blockPath);
     int changes = 0, placed = 0;
-    std::array<int, 6> added{};
+    std::array<int, 6> added {};
     LineList splter;
     for (int i = 0; i < kari.count(); ++i) {
         const QString &line = kari[i];
