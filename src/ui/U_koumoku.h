@@ -48,7 +48,7 @@ private:
         QLabel *number;
         QLabel *title;
         QLabel *answerArea;
-        QLabel *hint;   ///< hidden LhintM: the hint
+        QLabel *hint; ///< hidden LhintM: the hint
         QLabel *answer; ///< hidden Lkai: hint and answer
         QFrame *mask;
     };
@@ -58,6 +58,6 @@ private:
 
     std::unique_ptr<Ui::TKoumokuDialog> m_ui;
     ResizeKit *m_resizeKit = nullptr;
-    std::array<Slot, 4> m_slots{};
+    std::array<Slot, 4> m_slots {};
     int m_andOrTag = 0;
 };
