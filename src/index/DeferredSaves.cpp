@@ -55,13 +55,15 @@ Cp932Units &cp932Units()
     return units;
 }
 
-/// Lines that a save and a reload could change on their own: surrogates (UTF-8 cannot write a
-/// lone one), and the characters that end a line or the text when it is read back.
+/// Lines that a save and a reload would cut differently: they hold a character that ends a line
+/// or the text when it is read back. A lone surrogate needs no such care: a UTF-8 save writes it as
+/// "?", and the file, read back as UTF-8 before every later save, stays UTF-8 with that "?" in it,
+/// so the bytes are the same whether the "?" is put in at once or at the end.
 bool isOddLine(QStringView line)
 {
     for (QChar c : line) {
         const char16_t u = c.unicode();
-        if (u == 0 || u == u'\r' || u == u'\n' || QChar::isSurrogate(u))
+        if (u == 0 || u == u'\r' || u == u'\n')
             return true;
     }
     return false;

@@ -14,9 +14,9 @@
 /// one reused working list, in memory, and writes every file once at the end with exactly the
 /// bytes the step-by-step sequence would have left. A reused list saves a file it did not load in
 /// the encoding of its most recent load, and a code page 932 file becomes UTF-8 the moment a line
-/// it cannot hold is saved into it; both are followed here. Where a save and reload would not give
-/// back the same lines (rare: surrogates, a first character whose bytes look like a byte-order
-/// mark) that file alone is replayed through real encoding and decoding.
+/// it cannot hold is saved into it; both are followed here. Where a save and reload would cut the lines differently (a
+/// line break inside a line, a first character whose bytes look like a byte-order mark) that file alone is replayed
+/// through real encoding and decoding.
 class DeferredSaves
 {
 public:
@@ -41,7 +41,7 @@ public:
         Encoding m_detected = Encoding::None; // what a load would detect now (not exact)
         Encoding m_saveEncoding = Encoding::None; // list encoding at the most recent save
         int m_unrepresentable = 0; // lines that code page 932 cannot hold
-        int m_oddLines = 0; // lines a save and reload could change (see isOddLine)
+        int m_oddLines = 0; // lines a save and reload would cut differently (see isOddLine)
         QByteArray m_bytes;
     };
 
