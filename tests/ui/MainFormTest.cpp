@@ -12,6 +12,7 @@
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -172,6 +173,24 @@ TEST_F(MainFormTest, MaintenanceCommandsReportFailureAfterTheBuildersMessages)
     ASSERT_GE(m_messages.messages().size(), 2);
     EXPECT_EQ(m_messages.messages().constLast(), QStringLiteral("作成できませんでした！"));
     EXPECT_EQ(m_messages.messages().count(QStringLiteral("作成できませんでした！")), 2);
+}
+
+TEST_F(MainFormTest, AFailedIndexBuildShowsItsErrorAndGivesTheCursorBack)
+{
+    m_root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"), {QStringLiteral("1,/1,map,,a,b,,1")});
+    // no KoumokuIndex folder: the first write fails and ends the command
+    EXPECT_FALSE(RunGuarded([] {
+        MainForm->LmakeKoumokuClick();
+        return true;
+    }));
+    ASSERT_EQ(m_messages.messages().size(), 1);
+    EXPECT_TRUE(m_messages.messages()[0].contains(QStringLiteral("109/97/112"))) << m_messages.messages()[0].toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is not left behind";
+
+    m_root.makeFolder(QStringLiteral("StudyTaxel/KoumokuIndex"));
+    MainForm->LmakeKoumokuClick();
+    EXPECT_EQ(m_messages.messages().constLast(), QStringLiteral("1 件 作成しました。"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(MainFormTest, ActivationWritesTheDesktopEntryOnceAndOnlyIntoAnExistingDesktop)
