@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Second command of the README: installs what is missing, builds, and runs every test headless.
 #  1. the core library alone, without the windows (it needs Qt Core only);
-#  2. everything with AddressSanitizer and UndefinedBehaviorSanitizer (skip: TAXEL_SKIP_SANITIZE=1);
-#  3. everything plainly, with the sample tree.
+#  2. a short fuzzing run of every reader of data text (skip: TAXEL_SKIP_FUZZ=1);
+#  3. everything with AddressSanitizer and UndefinedBehaviorSanitizer (skip: TAXEL_SKIP_SANITIZE=1);
+#  4. everything plainly, with the sample tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -12,6 +13,10 @@ jobs=$(nproc)
 cmake -S . -B build-core -G Ninja -DTAXEL_GUI=OFF
 cmake --build build-core -j"$jobs"
 ctest --test-dir build-core --output-on-failure
+
+if [ "${TAXEL_SKIP_FUZZ:-0}" != "1" ]; then
+    scripts/fuzz.sh 10
+fi
 
 if [ "${TAXEL_SKIP_SANITIZE:-0}" != "1" ]; then
     cmake -S . -B build-asan -G Ninja -DTAXEL_SANITIZE=ON
