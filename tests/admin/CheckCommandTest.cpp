@@ -24,13 +24,6 @@ void writePdf(const QString &path, int pages)
         writer.newPage();
 }
 
-QStringList L(std::initializer_list<const char16_t *> items)
-{
-    QStringList out;
-    for (const char16_t *s : items)
-        out.append(QString::fromUtf16(s));
-    return out;
-}
 
 /// A small data tree in which every file is present and every reference resolves.
 void writeCleanTree(const TempRoot &root)

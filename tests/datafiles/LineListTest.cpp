@@ -15,13 +15,6 @@ QStringList linesOf(const QByteArray &bytes)
     return list.lines();
 }
 
-QStringList L(std::initializer_list<const char16_t *> items)
-{
-    QStringList out;
-    for (const char16_t *s : items)
-        out.append(QString::fromUtf16(s));
-    return out;
-}
 } // namespace
 
 TEST(LineListLoad, LineBreaksOfEveryKindEndLinesAndTrailingBreakAddsNothing)

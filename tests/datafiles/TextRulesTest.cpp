@@ -13,13 +13,6 @@ QStringList split(const char16_t *record)
 {
     return SplitCommaText(QString::fromUtf16(record));
 }
-QStringList L(std::initializer_list<const char16_t *> items)
-{
-    QStringList out;
-    for (const char16_t *s : items)
-        out.append(QString::fromUtf16(s));
-    return out;
-}
 } // namespace
 
 TEST(CommaText, EveryCaseOfTheRecordTable)

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "index/KeyList.h"
 
 #include <gtest/gtest.h>
@@ -6,13 +7,6 @@ namespace {
 QStringList keys(const char16_t *text, int mode)
 {
     return MakeKeyList(QString::fromUtf16(text), mode);
-}
-QStringList L(std::initializer_list<const char16_t *> items)
-{
-    QStringList out;
-    for (const char16_t *s : items)
-        out.append(QString::fromUtf16(s));
-    return out;
 }
 } // namespace
 

@@ -64,3 +64,11 @@ QByteArray ToCp932(const QString &text)
     QStringEncoder encoder("windows-31j");
     return encoder.encode(text);
 }
+
+QStringList L(std::initializer_list<const char16_t *> items)
+{
+    QStringList out;
+    for (const char16_t *s : items)
+        out.append(QString::fromUtf16(s));
+    return out;
+}

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <initializer_list>
 
 /// A throw-away data root holding a "StudyTaxel" tree; it becomes the program's data root
 /// while it lives.
@@ -32,3 +33,6 @@ private:
 };
 
 QByteArray ToCp932(const QString &text);
+
+/// {u"a", u"b"} → the list of those texts (Japanese literals stay readable in expectations).
+QStringList L(std::initializer_list<const char16_t *> items);
