@@ -22,7 +22,7 @@ for target in linelist commatext keylist example_lookup topic_page schedule; do
     corpus=build-fuzz/corpus/$target
     mkdir -p "$corpus"
     echo "== fuzz_$target for $what"
-    if ! build-fuzz/fuzz/fuzz_$target "$corpus" "${limit[@]}" -max_len=4096 -timeout=10 \
+    if ! build-fuzz/fuzz/fuzz_$target "$corpus" "${limit[@]}" -max_len=4096 -timeout=60 \
             -rss_limit_mb=4096 -print_final_stats=1 2>build-fuzz/fuzz_$target.log; then
         status=1
         tail -n 40 build-fuzz/fuzz_$target.log
