@@ -20,9 +20,9 @@ export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:allocator_may_retur
 status=0
 for target in linelist commatext keylist example_lookup topic_page schedule; do
     corpus=build-fuzz/corpus/$target
-    mkdir -p "$corpus"
+    mkdir -p "$corpus" build-fuzz/artifacts
     echo "== fuzz_$target for $what"
-    if ! build-fuzz/fuzz/fuzz_$target "$corpus" "${limit[@]}" -max_len=4096 -timeout=60 \
+    if ! build-fuzz/fuzz/fuzz_$target "$corpus" "${limit[@]}" -max_len=4096 -timeout=60 -artifact_prefix=build-fuzz/artifacts/ \
             -rss_limit_mb=4096 -print_final_stats=1 2>build-fuzz/fuzz_$target.log; then
         status=1
         tail -n 40 build-fuzz/fuzz_$target.log
