@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace {
 QWidget *usable(QWidget *window, const QString &name, QString *error)
@@ -34,6 +35,11 @@ bool click(QWidget *window, const QString &name, QString *error)
     if (!control)
         return false;
     if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        // a user's click gives a button that takes focus on clicks the focus first
+        if (button->focusPolicy() & Qt::ClickFocus) {
+            button->setFocus(Qt::MouseFocusReason);
+            SettleEvents();
+        }
         button->click();
         return true;
     }
@@ -64,9 +70,13 @@ bool pick(QWidget *window, const QString &name, int index, QString *error)
             *error = QStringLiteral("%1 has no line %2").arg(name).arg(index);
             return false;
         }
-        list->setFocus();
+        list->setFocus(Qt::MouseFocusReason);
         SettleEvents();
-        list->setCurrentRow(index);
+        {
+            const QSignalBlocker quiet(list); // the click below is the one event of a mouse click
+            list->setCurrentRow(index);
+        }
+        list->viewport()->update();
         emit list->itemClicked(list->item(index));
         return true;
     }

@@ -38,14 +38,16 @@ bool takeOption(QStringList &args, const char *name, QString *value)
 }
 
 /// Exactly one argument left, and it is no option; otherwise a usage error.
+/// The text argument of keywords and search. Several words are taken as one text with blanks
+/// between them, as they would be typed into the entry field ("日本 歴史").
 bool oneArgument(AdminContext &ctx, const QStringList &args, const char *command, QString *argument)
 {
-    if (args.size() != 1 || (args.first().startsWith(QLatin1String("--")) && args.first().size() > 2)) {
-        ctx.err << "taxel-admin " << command << ": expected one argument, got " << args.join(QLatin1Char(' '))
+    if (args.isEmpty() || (args.first().startsWith(QLatin1String("--")) && args.first().size() > 2)) {
+        ctx.err << "taxel-admin " << command << ": expected a text, got " << args.join(QLatin1Char(' '))
                 << Qt::endl;
         return false;
     }
-    *argument = args.first();
+    *argument = args.join(QLatin1Char(' '));
     return true;
 }
 
@@ -235,8 +237,8 @@ int RunKoumoku(AdminContext &ctx, const QStringList &args)
     return RunWindowDriver(ctx, w, args, perform, state);
 }
 
-const bool registered = RegisterAdminCommand({ "build-index", "", &RunBuildIndex })
-    && RegisterAdminCommand({ "build-examples", "", &RunBuildExamples })
+const bool registered = RegisterAdminCommand({ "build-index", "   build the keyword index from Koumoku_All.csv", &RunBuildIndex })
+    && RegisterAdminCommand({ "build-examples", "   build the example files from Reidai_All.csv", &RunBuildExamples })
     && RegisterAdminCommand({ "keywords", "[--item] TEXT", &RunKeywords })
     && RegisterAdminCommand({ "search", "[--or] [--exact] QUERY", &RunSearch })
     && RegisterAdminCommand({ "example", "NUMBER [--slot K] | NUMBER --set CODE [--fixed]", &RunExample })

@@ -10,6 +10,7 @@
 #include "index/KeywordSearch.h"
 
 #include <QFocusEvent>
+#include <QApplication>
 #include <QKeyEvent>
 
 TKoumokuDialog::TKoumokuDialog(QWidget *parent)
@@ -39,7 +40,9 @@ TKoumokuDialog::TKoumokuDialog(QWidget *parent)
     connect(m_ui->LBhitdata, &QListWidget::itemClicked, this, &TKoumokuDialog::LBhitdataClick);
     // Choosing another hit with the keyboard shows it as a click does (focus alone chooses nothing).
     connect(m_ui->LBhitdata, &QListWidget::itemSelectionChanged, this, [this] {
-        if (m_ui->LBhitdata->hasFocus() && m_ui->LBhitdata->currentItem())
+        // a mouse click changes the selection while the button is down; its click follows
+        if (m_ui->LBhitdata->hasFocus() && m_ui->LBhitdata->currentItem()
+            && QApplication::mouseButtons() == Qt::NoButton)
             LBhitdataClick();
     });
     connect(m_ui->Bclose, &QPushButton::clicked, this, &TKoumokuDialog::BcloseClick);

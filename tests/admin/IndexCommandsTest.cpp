@@ -122,6 +122,14 @@ TEST_F(IndexCommandsTest, KoumokuDriverSearchesShowsAHitAndPrintsTheState)
         strings(json({ QStringLiteral("koumoku"), QStringLiteral("query:ない") }).value(QStringLiteral("messages"))),
         QStringList({ QStringLiteral("一致する分類項目はありません！") }));
 
+    // clicking a radio button takes the focus from the field; the option moves it back, which
+    // empties the query and the hits, so the next query is searched alone
+    const QJsonObject refocused
+        = json({ QStringLiteral("koumoku"), QStringLiteral("query:図書"), QStringLiteral("exact") });
+    const QJsonObject after = refocused.value(QStringLiteral("controls")).toObject();
+    EXPECT_TRUE(after.value(QStringLiteral("Ekoumoku")).toObject().value(QStringLiteral("text")).toString().isEmpty());
+    EXPECT_TRUE(after.value(QStringLiteral("LBhitdata")).toObject().value(QStringLiteral("items")).toArray().isEmpty());
+
     // a covered slot cannot be used, nor a line that is not there
     for (const char *step : { "hint:1", "hit:3", "fly" })
         EXPECT_EQ(RunAdmin({ QStringLiteral("koumoku"), QString::fromLatin1(step) }, root.root()).status, 1) << step;
@@ -130,10 +138,17 @@ TEST_F(IndexCommandsTest, KoumokuDriverSearchesShowsAHitAndPrintsTheState)
 TEST_F(IndexCommandsTest, UsageErrors)
 {
     for (const QStringList &args : { QStringList { QStringLiteral("keywords") },
-             QStringList { QStringLiteral("search"), QStringLiteral("a"), QStringLiteral("b") },
+             QStringList { QStringLiteral("search"), QStringLiteral("--or") },
              QStringList {
                  QStringLiteral("example"), QStringLiteral("1"), QStringLiteral("--slot"), QStringLiteral("5") },
              QStringList { QStringLiteral("example"), QStringLiteral("1"), QStringLiteral("--fixed") },
              QStringList { QStringLiteral("build-index"), QStringLiteral("x") } })
         EXPECT_EQ(RunAdmin(args, root.root()).status, 2) << args.join(QLatin1Char(' ')).toStdString();
+
+    // several words are one query, as typed with blanks between them
+    const AdminResult two = RunAdmin({ QStringLiteral("--json"), QStringLiteral("keywords"), QStringLiteral("b"),
+                                         QStringLiteral("a") },
+        root.root());
+    EXPECT_EQ(two.status, 0);
+    EXPECT_TRUE(two.out.contains(QStringLiteral("\"a\",\n        \"b\""))) << two.out.toStdString();
 }
