@@ -41,7 +41,10 @@ ExtensionMatch MatchExtensionCode(const QString &extension, const AuxTables &tab
     }
 
     for (AuxTable table : ExtensionSearchOrder(division)) {
-        const int index = MatchAuxCode(tables[table], extension, AuxTableMatchesSecondCharacter(table));
+        // An empty extension gives the key "," alone: only an entry that begins with a comma
+        // matches it. Found one character in, it would match every one-character code.
+        const bool secondCharacter = AuxTableMatchesSecondCharacter(table) && !extension.isEmpty();
+        const int index = MatchAuxCode(tables[table], extension, secondCharacter);
         if (index >= 0)
             match.entries.append({table, index, tables[table].at(index)});
     }

@@ -133,6 +133,13 @@ TEST(ExtensionMatch, TablesAreSearchedInOrderAndEveryMatchCounts)
     EXPECT_EQ(one.entries.at(4).table, AuxTable::Tihou); // the regional table comes last
     EXPECT_TRUE(one.left.isEmpty());
 
+    // an empty extension matches only an entry that begins with a comma, never a one-character code
+    EXPECT_EQ(MatchExtensionCode(QString(), t, 21).result, ExtensionMatch::NoMatch);
+    t[AuxTable::Gengo] = {S(u",空の記号")};
+    const ExtensionMatch empty = MatchExtensionCode(QString(), t, 21);
+    ASSERT_EQ(empty.entries.size(), 1);
+    EXPECT_EQ(empty.entries.at(0).table, AuxTable::Gengo);
+
     const ExtensionMatch literary = MatchExtensionCode(QStringLiteral("6"), t, 91);
     ASSERT_EQ(literary.entries.size(), 1);
     EXPECT_EQ(literary.entries.at(0).table, AuxTable::ZidaiBun);
