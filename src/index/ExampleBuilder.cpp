@@ -1,5 +1,7 @@
 #include "ExampleBuilder.h"
 
+#include "MasterFile.h"
+
 #include "DeferredSaves.h"
 #include "datafiles/CommaText.h"
 #include "datafiles/DataPaths.h"
@@ -30,14 +32,7 @@ QString letteredFileName(int letter)
 
 int LoadReidaiAll(LineList &kari, const MessageSink &show)
 {
-    kari.clear();
-    const QString path = DataRoot::path(DataPaths::exampleMaster());
-    if (!DataRoot::fileExists(path)) {
-        show(QStringLiteral("\\StudtTaxel\\ に例題データが見つかりません！"));
-        return -1;
-    }
-    kari.loadFromFile(path);
-    return kari.count();
+    return LoadMasterFile(kari, DataPaths::exampleMaster(), QStringLiteral("\\StudtTaxel\\ に例題データが見つかりません！"), show);
 }
 
 QStringList EmptyExampleBlock(int block)

@@ -1,5 +1,7 @@
 #include "ItemIndexBuilder.h"
 
+#include "MasterFile.h"
+
 #include "DeferredSaves.h"
 #include "IndexKey.h"
 #include "KeyList.h"
@@ -23,14 +25,7 @@ QString afterSlash(const QString &field, int limit)
 
 int LoadKoumokuAll(LineList &kari, const MessageSink &show)
 {
-    kari.clear();
-    const QString path = DataRoot::path(DataPaths::itemMaster());
-    if (!DataRoot::fileExists(path)) {
-        show(QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"));
-        return -1;
-    }
-    kari.loadFromFile(path);
-    return kari.count();
+    return LoadMasterFile(kari, DataPaths::itemMaster(), QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"), show);
 }
 
 QList<IndexEntry> IndexEntriesOf(const QString &masterLine)

@@ -75,13 +75,11 @@ PracticeState::Choice PracticeState::chooseBasicOrClass(int classDigit)
     return choice;
 }
 
+// A missing list changes nothing here (unlike the basic and class sets, which leave fixed-order
+// mode first): loadList touches no state before it knows the file is there.
 PracticeState::Choice PracticeState::chooseAdvanced()
 {
-    const QString path = kFolder + QStringLiteral("ren_num_ouyou.txt");
-    if (!DataRoot::fileExists(DataRoot::path(path)))
-        return Choice::ListMissing;
-    m_fixedOrderMode = false;
-    const Choice choice = loadList(path, 22);
+    const Choice choice = loadList(kFolder + QStringLiteral("ren_num_ouyou.txt"), 22);
     if (choice == Choice::Chosen) {
         m_fixedOrderMode = true;
         startFixedOrder(ProgressKind::Advanced);
@@ -91,11 +89,10 @@ PracticeState::Choice PracticeState::chooseAdvanced()
 
 PracticeState::Choice PracticeState::chooseAllTables()
 {
-    const QString path = kFolder + QStringLiteral("ren_num_hojo.txt");
-    if (!DataRoot::fileExists(DataRoot::path(path)))
-        return Choice::ListMissing;
-    m_fixedOrderMode = false;
-    return loadList(path, 21);
+    const Choice choice = loadList(kFolder + QStringLiteral("ren_num_hojo.txt"), 21);
+    if (choice == Choice::Chosen)
+        m_fixedOrderMode = false;
+    return choice;
 }
 
 PracticeState::Choice PracticeState::chooseTable(int item)

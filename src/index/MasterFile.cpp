@@ -1,0 +1,17 @@
+#include "MasterFile.h"
+
+#include "datafiles/DataRoot.h"
+#include "datafiles/LineList.h"
+
+int LoadMasterFile(LineList &kari, const QString &relativePath, const QString &missingMessage,
+                   const MessageSink &show)
+{
+    kari.clear();
+    const QString path = DataRoot::path(relativePath);
+    if (!DataRoot::fileExists(path)) {
+        show(missingMessage);
+        return -1;
+    }
+    kari.loadFromFile(path);
+    return kari.count();
+}
