@@ -42,10 +42,10 @@ inline QStringList GenerateItemMaster(unsigned seed, int records)
         QStringLiteral("文学"),
         QStringLiteral("ab\U0001F600"),
     };
-    const QStringList seps = { QStringLiteral("・"), QStringLiteral("/"), QStringLiteral("（"), QStringLiteral("）"),
-        QStringLiteral("["), QStringLiteral(" "), QStringLiteral("／") };
-    const QStringList readings = { QStringLiteral("としょかん"), QStringLiteral("ニホンシ"), QStringLiteral(""),
-        QStringLiteral("\"ジンブン カガク\""), QStringLiteral("ｶﾞｸ") };
+    const QStringList seps = {QStringLiteral("・"), QStringLiteral("/"), QStringLiteral("（"), QStringLiteral("）"),
+        QStringLiteral("["), QStringLiteral(" "), QStringLiteral("／")};
+    const QStringList readings = {QStringLiteral("としょかん"), QStringLiteral("ニホンシ"), QStringLiteral(""),
+        QStringLiteral("\"ジンブン カガク\""), QStringLiteral("ｶﾞｸ")};
     QStringList lines;
     for (int i = 0; i < records; ++i) {
         if (chance(3)) {

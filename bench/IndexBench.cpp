@@ -147,7 +147,7 @@ void BM_ExampleBuildReference(benchmark::State &state)
     timeBuilds(state, freshExampleRoot, g_slowExampleRoot, g_slowExampleMs, [] { return reference::MakeReidaiData(); });
 }
 
-const char16_t *const kQueries[] = { u"図書館", u"日本", u"小説", u"日本 歴史", u"教育", u"化学", u"学校/図書館" };
+const char16_t *const kQueries[] = {u"図書館", u"日本", u"小説", u"日本 歴史", u"教育", u"化学", u"学校/図書館"};
 
 void BM_SearchAnd(benchmark::State &state)
 {
@@ -186,7 +186,7 @@ bool sameTrees(const char *what, const QString &folder, const QString &fastRoot,
 
 BENCHMARK(BM_IndexBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_IndexBuildReference)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_SearchAnd)->ArgsProduct({ { 0, 1, 2, 3, 4, 5, 6 }, { 0 } })->Args({ 0, 1 })->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SearchAnd)->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {0}})->Args({0, 1})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SearchOr)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExampleBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExampleBuildReference)->Unit(benchmark::kMillisecond)->Iterations(1);

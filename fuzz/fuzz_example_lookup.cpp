@@ -14,16 +14,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     EnsureApplication();
     // one file in memory-backed storage where there is some; every name the lookup may open
     // links to it, so each run writes once
-    static QTemporaryDir root((QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                        : QDir::tempPath())
-                              + QStringLiteral("/taxel-fuzz-XXXXXX"));
+    static QTemporaryDir root(
+        (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+        + QStringLiteral("/taxel-fuzz-XXXXXX"));
     static const QString examples = root.path() + QStringLiteral("/StudyTaxel/ReidaiData/REI_A.txt");
     static const bool made = [] {
         QDir(root.path()).mkpath(QStringLiteral("StudyTaxel/ReidaiData"));
         DataRoot::setRoot(root.path());
         QFile(examples).open(QIODevice::WriteOnly);
-        for (const char *name : {"REI_B.txt", "REI_F.txt", "REI_hojo.txt", "REI_0.txt", "REI_1.txt",
-                                 "REI_kihon.txt", "REI_all.txt"})
+        for (const char *name :
+            {"REI_B.txt", "REI_F.txt", "REI_hojo.txt", "REI_0.txt", "REI_1.txt", "REI_kihon.txt", "REI_all.txt"})
             QFile::link(examples, root.path() + QStringLiteral("/StudyTaxel/ReidaiData/") + QString::fromLatin1(name));
         return true;
     }();

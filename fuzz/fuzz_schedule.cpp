@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     EnsureApplication();
     LineList list;
     list.loadFromBytes(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
-    QList<QStringList> parts{{}};
+    QList<QStringList> parts {{}};
     for (const QString &line : list.lines()) {
         if (line == QLatin1String("%%"))
             parts.append(QStringList());

@@ -43,7 +43,7 @@ void convertText(const QString &from, const QString &to)
 
 void renderPdf(const QString &from, const QString &to)
 {
-    QStringList pages{QString()};
+    QStringList pages {QString()};
     for (const QString &line : LineList::splitLines(readUtf8(from))) {
         if (line.trimmed() == QLatin1String("----page----"))
             pages.append(QString());
@@ -74,9 +74,9 @@ void renderPdf(const QString &from, const QString &to)
         bodyFont.setPointSize(12);
         painter.setFont(bodyFont);
         painter.drawText(QRect(margin, margin + 170, page.width() - 2 * margin, page.height() - 2 * margin - 260),
-                         Qt::AlignLeft | Qt::TextWordWrap, body);
-        painter.drawText(QRect(0, page.height() - margin, page.width(), 60), Qt::AlignHCenter,
-                         QStringLiteral("- %1 -").arg(i + 1));
+            Qt::AlignLeft | Qt::TextWordWrap, body);
+        painter.drawText(
+            QRect(0, page.height() - margin, page.width(), 60), Qt::AlignHCenter, QStringLiteral("- %1 -").arg(i + 1));
     }
 }
 

@@ -18,6 +18,8 @@ packages=(
     xvfb xauth
     # fuzzing and sanitizers
     clang libclang-rt-14-dev
+    # the formatter the test script enforces
+    clang-format
 )
 
 missing=()

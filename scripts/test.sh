@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Second command of the README: installs what is missing, builds, and runs every test headless.
+#  0. the formatting of every C++ file (scripts/format.sh --fix mends it);
 #  1. the core library alone, without the windows (it needs Qt Core only);
 #  2. a short fuzzing run of every reader of data text (skip: TAXEL_SKIP_FUZZ=1);
 #  3. everything with AddressSanitizer and UndefinedBehaviorSanitizer (skip: TAXEL_SKIP_SANITIZE=1);
@@ -9,6 +10,8 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+
+scripts/format.sh
 
 cmake -S . -B build-core -G Ninja -DTAXEL_GUI=OFF
 cmake --build build-core -j"$jobs"

@@ -29,8 +29,7 @@ void clickAt(QWidget *widget, const QPoint &pos)
     QApplication::sendEvent(widget, &release);
 }
 
-template<typename T>
-T *control(QWidget *window, const char *name)
+template <typename T> T *control(QWidget *window, const char *name)
 {
     return window->findChild<T *>(QString::fromLatin1(name));
 }
@@ -130,9 +129,7 @@ int RunAnalyze(AdminContext &ctx, const QStringList &args)
         [w] { return windowState(w); });
 }
 
-const bool registered = RegisterAdminCommand(
-    {"analyze",
-     "STEP...  (enter:TEXT pick:N reanalyze sanzi:N tick:BOX untick:BOX reset closenotes close open)",
-     &RunAnalyze});
+const bool registered = RegisterAdminCommand({"analyze",
+    "STEP...  (enter:TEXT pick:N reanalyze sanzi:N tick:BOX untick:BOX reset closenotes close open)", &RunAnalyze});
 
 } // namespace

@@ -18,10 +18,10 @@ int runCheck(AdminContext &ctx, const QStringList &args)
     if (ctx.json) {
         QJsonArray problems;
         for (const DataProblem &p : result.problems)
-            problems.append(QJsonObject{{QStringLiteral("file"), p.file},
-                                        {QStringLiteral("line"), p.line},
-                                        {QStringLiteral("message"), p.message}});
-        PrintJson(ctx, QJsonObject{{QStringLiteral("problems"), problems}, {QStringLiteral("files"), result.filesRead}});
+            problems.append(QJsonObject {{QStringLiteral("file"), p.file}, {QStringLiteral("line"), p.line},
+                {QStringLiteral("message"), p.message}});
+        PrintJson(
+            ctx, QJsonObject {{QStringLiteral("problems"), problems}, {QStringLiteral("files"), result.filesRead}});
     } else {
         for (const DataProblem &p : result.problems) {
             ctx.out << p.file;

@@ -24,10 +24,8 @@ const QString kStudy = QStringLiteral("StudyTaxel/SaimokuData/");
 
 /// The auxiliary tables by kind code 1 … 9 (code 7: the historical period table; in division 91 the
 /// literary one).
-const char *const kTableFiles[10] = {nullptr,          "hojo_keisiki.txt",   "hojo_tiri.txt",
-                                     "hojo_kaiyou.txt", "hojo_gengo.txt",     "hojo_gengoCOM.txt",
-                                     "hojo_bungakuCOM.txt", "hojo_rekisiZIDAI.txt", "hojo_tihou.txt",
-                                     "koumokuhyou.txt"};
+const char *const kTableFiles[10] = {nullptr, "hojo_keisiki.txt", "hojo_tiri.txt", "hojo_kaiyou.txt", "hojo_gengo.txt",
+    "hojo_gengoCOM.txt", "hojo_bungakuCOM.txt", "hojo_rekisiZIDAI.txt", "hojo_tihou.txt", "koumokuhyou.txt"};
 
 bool isDigits(QStringView text)
 {
@@ -56,7 +54,6 @@ public:
         QString classNumber;
         QString examples;
     };
-
 
     DataCheckResult run()
     {
@@ -99,9 +96,9 @@ private:
         ++m_result.filesRead;
         if (list.hadDecodeErrors())
             problem(relative, 0,
-                    list.encoding() == LineList::Encoding::Cp932
-                        ? QStringLiteral("not valid code page 932 text (and no byte-order mark)")
-                        : QStringLiteral("invalid byte sequences for its byte-order mark"));
+                list.encoding() == LineList::Encoding::Cp932
+                    ? QStringLiteral("not valid code page 932 text (and no byte-order mark)")
+                    : QStringLiteral("invalid byte sequences for its byte-order mark"));
         m_cache.insert(relative, list.lines());
         return list.lines();
     }
@@ -125,7 +122,10 @@ private:
         return pages;
     }
 
-    void checkManual() { pdfPages(QStringLiteral("StudyTaxel/Taxelマニュアル.pdf"), QStringLiteral("the main window's manual button")); }
+    void checkManual()
+    {
+        pdfPages(QStringLiteral("StudyTaxel/Taxelマニュアル.pdf"), QStringLiteral("the main window's manual button"));
+    }
 
     void checkItemMaster()
     {
@@ -148,7 +148,7 @@ private:
                 problem(file, i + 1, QStringLiteral("item record without an item name"));
             if (!fields[1].isEmpty())
                 m_items.append({i + 1, fields[1].startsWith(QLatin1Char('/')) ? fields[1].mid(1, 8) : fields[1],
-                                fields[6].startsWith(QLatin1Char('/')) ? fields[6].mid(1, 25) : fields[6]});
+                    fields[6].startsWith(QLatin1Char('/')) ? fields[6].mid(1, 25) : fields[6]});
         }
     }
 
@@ -172,8 +172,8 @@ private:
                 problem(file, i + 1, QStringLiteral("example record without a number"));
             else if (!isLettered(number, false) && ReadInt(number) < 1)
                 problem(file, i + 1,
-                        QStringLiteral("example number \"%1\" is neither lettered (a-f) nor a number of 1 or more")
-                            .arg(number));
+                    QStringLiteral("example number \"%1\" is neither lettered (a-f) nor a number of 1 or more")
+                        .arg(number));
         }
     }
 
@@ -212,8 +212,8 @@ private:
                     if (!line.startsWith(QLatin1Char('/')))
                         problem(schedule, i + 1, QStringLiteral("schedule line does not begin with \"/\""));
                     else if (fields.size() < 5)
-                        problem(schedule, i + 1,
-                                QStringLiteral("schedule line has %1 fields, needs 5").arg(fields.size()));
+                        problem(
+                            schedule, i + 1, QStringLiteral("schedule line has %1 fields, needs 5").arg(fields.size()));
                     if (!fields.isEmpty())
                         m_scheduleNumbers.insert(fields[0].mid(1));
                 }
@@ -227,8 +227,8 @@ private:
         for (const Item &item : qAsConst(m_items)) {
             if (!m_scheduleNumbers.contains(item.classNumber))
                 problem(QStringLiteral("StudyTaxel/Koumoku_All.csv"), item.line,
-                        QStringLiteral("class number %1 is not in the schedule file Saimoku_%2.txt")
-                            .arg(item.classNumber, item.classNumber.left(1)));
+                    QStringLiteral("class number %1 is not in the schedule file Saimoku_%2.txt")
+                        .arg(item.classNumber, item.classNumber.left(1)));
             checkItemExamples(item);
         }
     }
@@ -255,8 +255,8 @@ private:
         if (fields.size() > 4 && !fields[4].isEmpty()) {
             const QStringList descriptor = items(fields[4]);
             if (!descriptor.isEmpty() && !descriptor[0].isEmpty() && !isDigits(descriptor[0]))
-                problem(file, line, QStringLiteral("kind code \"%1\" of the analysis descriptor is not a number")
-                                        .arg(descriptor[0]));
+                problem(file, line,
+                    QStringLiteral("kind code \"%1\" of the analysis descriptor is not a number").arg(descriptor[0]));
             for (int note = 3; note <= 4 && note < descriptor.size(); ++note) {
                 const QString &n = descriptor[note];
                 if (!n.isEmpty() && (!isDigits(n) || n.toInt() < 1 || n.toInt() > 19))
@@ -272,13 +272,15 @@ private:
             if (kind.isEmpty() || kind == QLatin1String("0"))
                 continue;
             if (!isDigits(kind) || kind.toInt() < 1 || kind.toInt() > 9) {
-                problem(file, line, QStringLiteral("formula %1: kind code \"%2\" names no auxiliary table").arg(f - 4).arg(kind));
+                problem(file, line,
+                    QStringLiteral("formula %1: kind code \"%2\" names no auxiliary table").arg(f - 4).arg(kind));
                 continue;
             }
             if (!code.isEmpty() && !tableHolds(kind.toInt(), division, code))
-                problem(file, line, QStringLiteral("formula %1: code %2 is not in the %3 table")
-                                        .arg(f - 4)
-                                        .arg(code, QString::fromLatin1(kTableFiles[kind.toInt()])));
+                problem(file, line,
+                    QStringLiteral("formula %1: code %2 is not in the %3 table")
+                        .arg(f - 4)
+                        .arg(code, QString::fromLatin1(kTableFiles[kind.toInt()])));
         }
     }
 
@@ -301,10 +303,10 @@ private:
                     problem(topics.topicList, i + 1, QStringLiteral("topic line without a page number after \"：\""));
                 else if (pages > 0 && *page > pages)
                     problem(topics.topicList, i + 1,
-                            QStringLiteral("page %1 is past the end of %2 (%3 pages)")
-                                .arg(*page)
-                                .arg(QFileInfo(topics.document).fileName())
-                                .arg(pages));
+                        QStringLiteral("page %1 is past the end of %2 (%3 pages)")
+                            .arg(*page)
+                            .arg(QFileInfo(topics.document).fileName())
+                            .arg(pages));
             }
         }
         const QString window = QStringLiteral("the practice window's document links");
@@ -321,8 +323,8 @@ private:
             int setCode;
             bool fixedOrder;
         };
-        QVector<Set> sets{{QStringLiteral("ren_num_kihon.txt"), 0, true}, {QStringLiteral("ren_num_ouyou.txt"), 22, true},
-                          {QStringLiteral("ren_num_hojo.txt"), 21, false}};
+        QVector<Set> sets {{QStringLiteral("ren_num_kihon.txt"), 0, true},
+            {QStringLiteral("ren_num_ouyou.txt"), 22, true}, {QStringLiteral("ren_num_hojo.txt"), 21, false}};
         for (int d = 0; d <= 9; ++d) {
             sets.append({QStringLiteral("ren_num_%1.txt").arg(d), d + 1, false});
             sets.append({QStringLiteral("ren_num_hojo_%1.txt").arg(d), 11 + d, false});
@@ -340,10 +342,11 @@ private:
                 }
                 const ExampleTexts found = FindReidai(number, PracticeCaller, set.setCode, set.fixedOrder);
                 if (found.code != 0)
-                    problem(file, i + 1, QStringLiteral("exercise %1 cannot be set: the example lookup answers %2 (%3)")
-                                             .arg(number)
-                                             .arg(found.code)
-                                             .arg(practiceReason(found.code)));
+                    problem(file, i + 1,
+                        QStringLiteral("exercise %1 cannot be set: the example lookup answers %2 (%3)")
+                            .arg(number)
+                            .arg(found.code)
+                            .arg(practiceReason(found.code)));
                 else if (found.title.isEmpty())
                     problem(file, i + 1, QStringLiteral("exercise %1 has no example line").arg(number));
             }
@@ -389,19 +392,19 @@ private:
             const QDateTime master = QFileInfo(DataRoot::path(itemMaster)).lastModified();
             if (!index.isValid())
                 problem(QStringLiteral("StudyTaxel/KoumokuIndex"), 0,
-                        QStringLiteral("no keyword index: the item search window finds nothing until it is built"));
+                    QStringLiteral("no keyword index: the item search window finds nothing until it is built"));
             else if (index < master)
                 problem(QStringLiteral("StudyTaxel/KoumokuIndex"), 0,
-                        QStringLiteral("keyword index is older than Koumoku_All.csv: build it again"));
+                    QStringLiteral("keyword index is older than Koumoku_All.csv: build it again"));
         }
         const QString exampleMaster = QStringLiteral("StudyTaxel/Reidai_All.csv");
         if (exists(exampleMaster)) {
             const QDateTime examples = newestIn(QStringLiteral("StudyTaxel/ReidaiData"),
-                                                {QStringLiteral("REI_?.txt"), QStringLiteral("REI_[0-9]*.txt")});
+                {QStringLiteral("REI_?.txt"), QStringLiteral("REI_[0-9]*.txt")});
             const QDateTime master = QFileInfo(DataRoot::path(exampleMaster)).lastModified();
             if (examples.isValid() && examples < master)
                 problem(QStringLiteral("StudyTaxel/ReidaiData"), 0,
-                        QStringLiteral("example files are older than Reidai_All.csv: build them again"));
+                    QStringLiteral("example files are older than Reidai_All.csv: build them again"));
         }
     }
 
@@ -424,11 +427,11 @@ void Checker::checkItemExamples(const Item &item)
         const ExampleTexts found = FindReidai(number, k + 1);
         if (found.code != 0)
             problem(QStringLiteral("StudyTaxel/Koumoku_All.csv"), item.line,
-                    QStringLiteral("example %1 is not found by the item search window (%2)")
-                        .arg(number,
-                             found.code == -7   ? QStringLiteral("lettered example file missing")
-                             : found.code == -8 ? QStringLiteral("example block missing")
-                                                : QStringLiteral("no example with a title")));
+                QStringLiteral("example %1 is not found by the item search window (%2)")
+                    .arg(number,
+                        found.code == -7       ? QStringLiteral("lettered example file missing")
+                            : found.code == -8 ? QStringLiteral("example block missing")
+                                               : QStringLiteral("no example with a title")));
     }
 }
 

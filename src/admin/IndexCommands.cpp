@@ -43,8 +43,7 @@ bool takeOption(QStringList &args, const char *name, QString *value)
 bool oneArgument(AdminContext &ctx, const QStringList &args, const char *command, QString *argument)
 {
     if (args.isEmpty() || (args.first().startsWith(QLatin1String("--")) && args.first().size() > 2)) {
-        ctx.err << "taxel-admin " << command << ": expected a text, got " << args.join(QLatin1Char(' '))
-                << Qt::endl;
+        ctx.err << "taxel-admin " << command << ": expected a text, got " << args.join(QLatin1Char(' ')) << Qt::endl;
         return false;
     }
     *argument = args.join(QLatin1Char(' '));
@@ -73,8 +72,7 @@ int runBuilder(AdminContext &ctx, const QStringList &args, int (*build)(const Me
                                    : QString::number(result) + QStringLiteral(" 件 作成しました。"));
     if (ctx.json) {
         PrintJson(ctx,
-            { { QStringLiteral("result"), result },
-                { QStringLiteral("messages"), QJsonArray::fromStringList(messages) } });
+            {{QStringLiteral("result"), result}, {QStringLiteral("messages"), QJsonArray::fromStringList(messages)}});
     } else {
         for (const QString &message : messages)
             ctx.out << message << Qt::endl;
@@ -102,8 +100,8 @@ int RunKeywords(AdminContext &ctx, const QStringList &arguments)
     const QStringList keywords = MakeKeyList(text, item ? ItemMode : QueryMode);
     if (ctx.json) {
         PrintJson(ctx,
-            { { QStringLiteral("result"), static_cast<int>(keywords.size()) },
-                { QStringLiteral("keywords"), QJsonArray::fromStringList(keywords) } });
+            {{QStringLiteral("result"), static_cast<int>(keywords.size())},
+                {QStringLiteral("keywords"), QJsonArray::fromStringList(keywords)}});
     } else {
         ctx.out << keywords.size() << " keywords" << Qt::endl;
         for (const QString &keyword : keywords)
@@ -123,8 +121,8 @@ int RunSearch(AdminContext &ctx, const QStringList &arguments)
     const SearchResult found = orSearch ? SearchKoumokuOr(query, exact) : SearchKoumokuAnd(query, exact);
     if (ctx.json) {
         PrintJson(ctx,
-            { { QStringLiteral("result"), found.result },
-                { QStringLiteral("hits"), QJsonArray::fromStringList(found.hits) } });
+            {{QStringLiteral("result"), found.result},
+                {QStringLiteral("hits"), QJsonArray::fromStringList(found.hits)}});
     } else {
         for (const QString &hit : found.hits)
             ctx.out << hit << Qt::endl;
@@ -176,9 +174,9 @@ int RunExample(AdminContext &ctx, const QStringList &arguments)
     const QString explanation = written(texts.explanation, texts.aimWritten);
     if (ctx.json) {
         PrintJson(ctx,
-            { { QStringLiteral("result"), texts.code }, { QStringLiteral("title"), title },
-                { QStringLiteral("hint"), hint }, { QStringLiteral("answer"), answer }, { QStringLiteral("aim"), aim },
-                { QStringLiteral("explanation"), explanation } });
+            {{QStringLiteral("result"), texts.code}, {QStringLiteral("title"), title}, {QStringLiteral("hint"), hint},
+                {QStringLiteral("answer"), answer}, {QStringLiteral("aim"), aim},
+                {QStringLiteral("explanation"), explanation}});
     } else {
         ctx.out << "result: " << texts.code << Qt::endl;
         if (texts.written)
@@ -232,17 +230,18 @@ int RunKoumoku(AdminContext &ctx, const QStringList &args)
         return false;
     };
     auto state = [w] {
-        return QJsonObject { { QStringLiteral("mode"), w->mode() }, { QStringLiteral("exact"), w->exact() } };
+        return QJsonObject {{QStringLiteral("mode"), w->mode()}, {QStringLiteral("exact"), w->exact()}};
     };
     return RunWindowDriver(ctx, w, args, perform, state);
 }
 
-const bool registered = RegisterAdminCommand({ "build-index", "   build the keyword index from Koumoku_All.csv", &RunBuildIndex })
-    && RegisterAdminCommand({ "build-examples", "   build the example files from Reidai_All.csv", &RunBuildExamples })
-    && RegisterAdminCommand({ "keywords", "[--item] TEXT", &RunKeywords })
-    && RegisterAdminCommand({ "search", "[--or] [--exact] QUERY", &RunSearch })
-    && RegisterAdminCommand({ "example", "NUMBER [--slot K] | NUMBER --set CODE [--fixed]", &RunExample })
+const bool registered
+    = RegisterAdminCommand({"build-index", "   build the keyword index from Koumoku_All.csv", &RunBuildIndex})
+    && RegisterAdminCommand({"build-examples", "   build the example files from Reidai_All.csv", &RunBuildExamples})
+    && RegisterAdminCommand({"keywords", "[--item] TEXT", &RunKeywords})
+    && RegisterAdminCommand({"search", "[--or] [--exact] QUERY", &RunSearch})
+    && RegisterAdminCommand({"example", "NUMBER [--slot K] | NUMBER --set CODE [--fixed]", &RunExample})
     && RegisterAdminCommand(
-        { "koumoku", "STEP...  (query:TEXT andor normal exact hit:N hint:K answer:K reset close open)", &RunKoumoku });
+        {"koumoku", "STEP...  (query:TEXT andor normal exact hit:N hint:K answer:K reset close open)", &RunKoumoku});
 
 } // namespace

@@ -107,7 +107,8 @@ int runPractice(AdminContext &ctx, const QStringList &arguments)
         if (verb == QLatin1String("save"))
             return DriverSteps::click(&window, QStringLiteral("BsaveLast"), error);
         if (verb == QLatin1String("start"))
-            return numberArgument(step, &n, error) && DriverSteps::pick(&window, QStringLiteral("CBstartNum"), n, error);
+            return numberArgument(step, &n, error)
+                && DriverSteps::pick(&window, QStringLiteral("CBstartNum"), n, error);
         if (verb == QLatin1String("back"))
             return DriverSteps::click(&window, QStringLiteral("Lbefore"), error);
         if (verb == QLatin1String("reset"))
@@ -148,12 +149,11 @@ int runStudy(AdminContext &ctx, const QStringList &steps)
     return RunWindowDriver(ctx, &window, steps, perform, state);
 }
 
-const bool registeredPractice = RegisterAdminCommand(
-    {"practice",
-     "[--seed N] STEP...   drive the practice window (set:kihon|ouyou|hojo|rui0..9, table:I, count:N, ask, "
-     "hint:K, answer:K, save, start:K, back, reset, close, open)",
-     &runPractice});
-const bool registeredStudy = RegisterAdminCommand(
-    {"study", "STEP...   drive the rules study window (set:kihon|ouyou|hojo|rui0..9, topic:N, close, open)", &runStudy});
+const bool registeredPractice = RegisterAdminCommand({"practice",
+    "[--seed N] STEP...   drive the practice window (set:kihon|ouyou|hojo|rui0..9, table:I, count:N, ask, "
+    "hint:K, answer:K, save, start:K, back, reset, close, open)",
+    &runPractice});
+const bool registeredStudy = RegisterAdminCommand({"study",
+    "STEP...   drive the rules study window (set:kihon|ouyou|hojo|rui0..9, topic:N, close, open)", &runStudy});
 
 } // namespace

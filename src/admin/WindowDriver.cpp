@@ -36,7 +36,7 @@ void openWindow(QWidget *window)
 } // namespace
 
 int RunWindowDriver(AdminContext &ctx, QWidget *window, const QStringList &steps, const DriverStepFn &perform,
-                    const DriverStateFn &state)
+    const DriverStateFn &state)
 {
     MessageRecorder recorder;
     openWindow(window);
@@ -58,7 +58,8 @@ int RunWindowDriver(AdminContext &ctx, QWidget *window, const QStringList &steps
             SettleEvents();
         }
         if (!done) {
-            ctx.err << QStringLiteral("step %1: %2").arg(text, error.isEmpty() ? QStringLiteral("cannot be performed") : error)
+            ctx.err << QStringLiteral("step %1: %2")
+                           .arg(text, error.isEmpty() ? QStringLiteral("cannot be performed") : error)
                     << Qt::endl;
             return 1;
         }

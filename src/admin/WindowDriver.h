@@ -28,7 +28,7 @@ using DriverStateFn = std::function<QJsonObject()>;
 /// not shown) and prints {"messages": [...], "controls": {...}, "state": {...}}.
 /// Returns 0, or 1 after a message on the error stream when a step cannot be performed.
 int RunWindowDriver(AdminContext &ctx, QWidget *window, const QStringList &steps, const DriverStepFn &perform,
-                    const DriverStateFn &state);
+    const DriverStateFn &state);
 
 /// Lets queued events (focus changes, layout) happen, as between two user actions.
 void SettleEvents();

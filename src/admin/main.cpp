@@ -106,7 +106,7 @@ int main(int argc, char **argv)
     for (const AdminCommand &command : AdminCommands()) {
         if (name != QLatin1String(command.name))
             continue;
-        AdminContext ctx{json, out, err};
+        AdminContext ctx {json, out, err};
         try {
             const int status = command.run(ctx, args);
             out.flush();

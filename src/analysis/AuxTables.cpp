@@ -65,9 +65,15 @@ QString AuxKindCaption(int kind)
 const QStringList &AuxKindNames()
 {
     static const QStringList names = {
-        QStringLiteral("不明"),         QStringLiteral("形式区分"),     QStringLiteral("地理区分"),
-        QStringLiteral("海洋区分"),     QStringLiteral("言語区分"),     QStringLiteral("言語共通区分"),
-        QStringLiteral("文学共通区分"), QStringLiteral("歴史時代区分"), QStringLiteral("文学時代区分"),
+        QStringLiteral("不明"),
+        QStringLiteral("形式区分"),
+        QStringLiteral("地理区分"),
+        QStringLiteral("海洋区分"),
+        QStringLiteral("言語区分"),
+        QStringLiteral("言語共通区分"),
+        QStringLiteral("文学共通区分"),
+        QStringLiteral("歴史時代区分"),
+        QStringLiteral("文学時代区分"),
     };
     return names;
 }

@@ -9,15 +9,15 @@
 /// tables, the literary period table and the summary table of the hundred divisions. Each is an
 /// ordered list of whole lines, "code,caption", kept exactly as read.
 enum class AuxTable {
-    Keisiki,     ///< form division
-    Tiri,        ///< geographic division
-    Tihou,       ///< Japanese regional division
-    Kaiyou,      ///< sea division
-    Gengo,       ///< language division
-    GengoCom,    ///< language common division
-    BungakuCom,  ///< literature common division
+    Keisiki, ///< form division
+    Tiri, ///< geographic division
+    Tihou, ///< Japanese regional division
+    Kaiyou, ///< sea division
+    Gengo, ///< language division
+    GengoCom, ///< language common division
+    BungakuCom, ///< literature common division
     ZidaiRekisi, ///< historical period division (also the periods the schedules use elsewhere)
-    ZidaiBun,    ///< literary period division (Japanese literature)
+    ZidaiBun, ///< literary period division (Japanese literature)
     Koumokuhyou, ///< summary table: the hundred divisions
     None
 };

@@ -8,9 +8,9 @@
 /// What the entry box accepts: exactly three characters, or five or more with a period in fourth
 /// place ("210", "210.1"); the characters themselves are not checked.
 enum class EntryCheck {
-    Empty,         ///< nothing typed: nothing to do
+    Empty, ///< nothing typed: nothing to do
     Accepted,
-    Invalid,       ///< length 4, or shorter than 3
+    Invalid, ///< length 4, or shorter than 3
     PeriodMissing, ///< five or more characters without a period in fourth place
 };
 
@@ -51,9 +51,9 @@ struct ClassFiles
 /// What one press of Enter in the entry box found.
 struct EntrySearch
 {
-    int division = 0;  ///< the division number from now on
-    QString message;   ///< shown when not empty; the search stopped there
-    QStringList hits;  ///< the schedule lines for the hit list, in file order
+    int division = 0; ///< the division number from now on
+    QString message; ///< shown when not empty; the search stopped there
+    QStringList hits; ///< the schedule lines for the hit list, in file order
 };
 
 /// Validates \a entry, loads the schedule and section files of its main class into \a files and

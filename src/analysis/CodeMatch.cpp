@@ -6,15 +6,9 @@ constexpr int MaxPartLength = 10;
 
 QList<AuxTable> ExtensionSearchOrder(int division)
 {
-    return {AuxTable::Keisiki,
-            AuxTable::Tiri,
-            AuxTable::Kaiyou,
-            AuxTable::Gengo,
-            AuxTable::GengoCom,
-            AuxTable::BungakuCom,
-            division == LiteratureDivision ? AuxTable::ZidaiBun : AuxTable::ZidaiRekisi,
-            AuxTable::Koumokuhyou,
-            AuxTable::Tihou};
+    return {AuxTable::Keisiki, AuxTable::Tiri, AuxTable::Kaiyou, AuxTable::Gengo, AuxTable::GengoCom,
+        AuxTable::BungakuCom, division == LiteratureDivision ? AuxTable::ZidaiBun : AuxTable::ZidaiRekisi,
+        AuxTable::Koumokuhyou, AuxTable::Tihou};
 }
 
 ExtensionMatch MatchExtensionCode(const QString &extension, const AuxTables &tables, int division)

@@ -9,11 +9,11 @@
 struct ExtensionMatch
 {
     enum Result {
-        NoMatch = 0,     ///< no table knows the code and no structure was recognised
-        TableMatch = 1,  ///< at least one table knows the code (see entries)
-        ZeroJoined = 2,  ///< two codes joined through a zero (two countries' relation)
-        Leading02 = 3,   ///< "02" followed by a geographic code
-        Leading2 = 4,    ///< "2" followed by a geographic code
+        NoMatch = 0, ///< no table knows the code and no structure was recognised
+        TableMatch = 1, ///< at least one table knows the code (see entries)
+        ZeroJoined = 2, ///< two codes joined through a zero (two countries' relation)
+        Leading02 = 3, ///< "02" followed by a geographic code
+        Leading2 = 4, ///< "2" followed by a geographic code
     };
     int result = NoMatch;
     /// the matching entry of each table that knows the code, in search order

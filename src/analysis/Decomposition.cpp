@@ -88,8 +88,7 @@ QString KindCaptionText(int first, int second)
     return a + QLatin1Char('+') + b;
 }
 
-ClassAnalysis AnalyzeClassNumber(const QString &entryText, const QString &scheduleLine,
-                                 const QStringList &sectionLines)
+ClassAnalysis AnalyzeClassNumber(const QString &entryText, const QString &scheduleLine, const QStringList &sectionLines)
 {
     ClassAnalysis a;
     a.number = QLatin1Char('/') + entryText;

@@ -12,7 +12,7 @@ QStringList SplitSynthesisItems(const QString &field)
 
 std::array<int, 3> KindDigits(int value)
 {
-    std::array<int, 3> digits{};
+    std::array<int, 3> digits {};
     if (value >= 100 && value <= 999) {
         digits[0] = value / 100;
         digits[1] = value / 10 % 10;

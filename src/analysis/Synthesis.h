@@ -24,16 +24,16 @@ struct SynthesisField
     int result = 0; ///< the descriptor's kind value; 0 for a formula
 
     // descriptor (slot 0)
-    std::array<int, 3> kinds{};  ///< the boxes to tick, positions 1 to 3
-    QString basicPart;           ///< item 2
-    QString extensionPart;       ///< item 3
-    int firstNote = 0;           ///< item 4 when it names a note (1 to 19), else 0
-    int secondNote = 0;          ///< item 5 likewise
+    std::array<int, 3> kinds {}; ///< the boxes to tick, positions 1 to 3
+    QString basicPart; ///< item 2
+    QString extensionPart; ///< item 3
+    int firstNote = 0; ///< item 4 when it names a note (1 to 19), else 0
+    int secondNote = 0; ///< item 5 likewise
 
     // formula (slots 1 to 3)
-    QString formula;             ///< item 1
-    int kind = 0;                ///< item 2
-    QString kindName;            ///< the name shown for item 2
+    QString formula; ///< item 1
+    int kind = 0; ///< item 2
+    QString kindName; ///< the name shown for item 2
 
     /// item 3 looked up in the table of kind k1 (descriptor) or of the formula's kind
     AuxEntry entry;

@@ -81,14 +81,14 @@ void setDesktopFolder(const QString &folder)
     g_desktopOverride = folder;
 }
 
-int saveShortcutFile(const QString &file, const QString &program, const QString &workingFolder,
-                     const QString &description)
+int saveShortcutFile(
+    const QString &file, const QString &program, const QString &workingFolder, const QString &description)
 {
     if (!QFileInfo(QFileInfo(file).path()).isDir())
         return -1;
     try {
-        WriteFileAtomically(file, entryText(program, workingFolder, description).toUtf8(),
-                            LineList::Durability::Synced);
+        WriteFileAtomically(
+            file, entryText(program, workingFolder, description).toUtf8(), LineList::Durability::Synced);
     } catch (const FileError &) {
         return -1;
     }

@@ -22,8 +22,8 @@ QString desktopFolder();
 void setDesktopFolder(const QString &folder);
 
 /// Writes the entry file; 0 when it was written, -1 when it could not be.
-int saveShortcutFile(const QString &file, const QString &program, const QString &workingFolder,
-                     const QString &description);
+int saveShortcutFile(
+    const QString &file, const QString &program, const QString &workingFolder, const QString &description);
 
 /// Writes "Taxel.desktop" into the desktop folder when it is missing there and reports it with its
 /// message. Does nothing when the entry exists or the desktop folder does not.

@@ -14,7 +14,8 @@ void showBox(QMessageBox::Icon icon, const QString &text)
 }
 } // namespace
 
-MessageRecorder::MessageRecorder() : m_outer(g_recorder)
+MessageRecorder::MessageRecorder()
+    : m_outer(g_recorder)
 {
     g_recorder = this;
 }

@@ -3,7 +3,9 @@
 #include "Messages.h"
 #include "datafiles/FileError.h"
 
-TaxelApplication::TaxelApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+TaxelApplication::TaxelApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{ }
 
 bool TaxelApplication::notify(QObject *receiver, QEvent *event)
 {

@@ -46,8 +46,11 @@ QIcon ProgramIcon()
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    const struct { int x, y, w; QColor colour; } books[] = {
-        {6, 8, 14, QColor(0x7a, 0x1f, 0x1f)}, {22, 12, 12, QColor(0x1f, 0x4f, 0x7a)},
+    const struct
+    {
+        int x, y, w;
+        QColor colour;
+    } books[] = {{6, 8, 14, QColor(0x7a, 0x1f, 0x1f)}, {22, 12, 12, QColor(0x1f, 0x4f, 0x7a)},
         {36, 6, 10, QColor(0x3a, 0x6b, 0x2f)}, {48, 16, 10, QColor(0xb0, 0x7a, 0x1a)}};
     for (const auto &book : books) {
         painter.setBrush(book.colour);
@@ -60,7 +63,9 @@ QIcon ProgramIcon()
 
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::TMainForm>())
+TMainForm::TMainForm(QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::TMainForm>())
 {
     m_ui->setupUi(this);
     setWindowIcon(ProgramIcon());
@@ -87,16 +92,22 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<U
         "  このメニューは、学校図書館での分類作業を詳しく解説した大部の刊行資料を、効率よく学習するために作成しました。"
         "その資料は、本文450ページにわたってNDCの細目表の多くを取り上げて解説し、さらに相関索引の役割を果たす"
         "275ページ（1万6千5百項目）の索引を備えた、分類作業のための重要な手引きです。"));
-    m_ui->Label2->setText(QStringLiteral(
-        "  これらの厖大な文書を、目視だけで読んで学習することは困難と考え、目的別にメニュー化したプログラムを提供することで、効果的に学習できるようにしました。"));
-    m_ui->Label3->setText(QStringLiteral(
-        "  1つ目のメニュー「分類記号付与の学習」は、上記文書を類毎に読む為のものです。目的に合わせて学習したい項目を選択することが出来ます。"));
-    m_ui->Label4->setText(QStringLiteral(
-        "  2つ目のメニュー「分類記号付与のチュートリアル」は、類などを指定して、例題の分類記号を考える事で学習を進めます。"));
-    m_ui->Label5->setText(QStringLiteral(
-        "  3つ目のメニュー｢分類細目の検索」は、分類記号を入力して、その分類が何を意味しているかを分析し、分類記号の合成の仕組みを学習します。"));
-    m_ui->Label6->setText(QStringLiteral(
-        "  4つ目のメニュー「分類項目の検索」は、本の主題や内容を入力して5万4千件のデータベースから検索し、どのような分類記号が付与されるかを確認して学習を進めます。"));
+    m_ui->Label2->setText(QStringLiteral("  "
+                                         "これらの厖大な文書を、目視だけで読んで学習することは困難と考え、目的別にメニ"
+                                         "ュー化したプログラムを提供することで、効果的に学習できるようにしました。"));
+    m_ui->Label3->setText(QStringLiteral("  "
+                                         "1つ目のメニュー「分類記号付与の学習」は、上記文書を類毎に読む為のものです。目"
+                                         "的に合わせて学習したい項目を選択することが出来ます。"));
+    m_ui->Label4->setText(QStringLiteral("  "
+                                         "2つ目のメニュー「分類記号付与のチュートリアル」は、類などを指定して、例題の分"
+                                         "類記号を考える事で学習を進めます。"));
+    m_ui->Label5->setText(QStringLiteral("  "
+                                         "3つ目のメニュー｢分類細目の検索」は、分類記号を入力して、その分類が何を意味し"
+                                         "ているかを分析し、分類記号の合成の仕組みを学習します。"));
+    m_ui->Label6->setText(
+        QStringLiteral("  "
+                       "4つ目のメニュー「分類項目の検索」は、本の主題や内容を入力して5万4千件のデータベースから検索し、"
+                       "どのような分類記号が付与されるかを確認して学習を進めます。"));
 
     m_ui->Psetumei->hide();
     m_ui->Phelp->raise(); // the expanded help panel reaches over the explanation panel
@@ -155,9 +166,9 @@ QString TMainForm::descriptionFor(const QObject *sender) const
             "分類規定の学習を参照しながら、基本・補助表・類ごとの例題で分類記号を付与する練習をします。"
             "解答と解説を確かめることで、分類規定についての学習をさらに深められます。");
     if (sender == m_ui->Bsaimoku)
-        return QStringLiteral(
-            "分類記号を入力すると、その記号に当たる分類項目を細目表から表示します。記号の各桁がそれぞれ何を意味しているか、"
-            "また付与された分類記号がどのような仕組みで合成されているのかを学ぶことができます。");
+        return QStringLiteral("分類記号を入力すると、その記号に当たる分類項目を細目表から表示します。記号の各桁がそれぞ"
+                              "れ何を意味しているか、"
+                              "また付与された分類記号がどのような仕組みで合成されているのかを学ぶことができます。");
     if (sender == m_ui->Bkoumoku)
         return QStringLiteral(
             "入力した語句で分類項目を検索し、一致した分類の事例を表示します。検索結果の分類項目を分析して、"
@@ -168,8 +179,9 @@ QString TMainForm::descriptionFor(const QObject *sender) const
         return QStringLiteral("国会図書館サーチの検索ページに接続します。検索結果には、分類記号が表示されます。"
                               "簡単な内容が表示される場合があります。");
     if (sender == m_ui->Lkensaku2)
-        return QStringLiteral("国会図書館オンライン（NDL-OPAC）の検索ページに接続します。データベースの収録数は最も多いですが、"
-                              "基本情報のみが表示されます。");
+        return QStringLiteral(
+            "国会図書館オンライン（NDL-OPAC）の検索ページに接続します。データベースの収録数は最も多いですが、"
+            "基本情報のみが表示されます。");
     if (sender == m_ui->Lkensaku3)
         return QStringLiteral("WebCatPlusの検索ページに接続します。検索結果には、分類記号は表示されませんが、"
                               "表紙画像と目次や詳細な内容が表示されます。");

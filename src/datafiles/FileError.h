@@ -8,7 +8,10 @@
 class FileError : public std::runtime_error
 {
 public:
-    explicit FileError(const QString &text) : std::runtime_error(text.toStdString()), m_text(text) {}
+    explicit FileError(const QString &text)
+        : std::runtime_error(text.toStdString())
+        , m_text(text)
+    { }
     QString text() const { return m_text; }
 
 private:

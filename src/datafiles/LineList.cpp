@@ -150,12 +150,12 @@ void LineList::loadFromFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QCoreApplication::translate("LineList", "ファイル %1 を開けません（%2）。")
-                            .arg(path, file.errorString()));
+        throw FileError(
+            QCoreApplication::translate("LineList", "ファイル %1 を開けません（%2）。").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw FileError(QCoreApplication::translate("LineList", "ファイル %1 を読めません（%2）。")
-                            .arg(path, file.errorString()));
+        throw FileError(
+            QCoreApplication::translate("LineList", "ファイル %1 を読めません（%2）。").arg(path, file.errorString()));
     loadFromBytes(bytes);
 }
 
@@ -179,8 +179,7 @@ QByteArray LineList::toBytes() const
             return bytes;
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     }
-    case Encoding::Utf8:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case Encoding::Utf8: return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     case Encoding::Utf16LE:
     case Encoding::Utf16BE: {
         const bool little = m_encoding == Encoding::Utf16LE;
@@ -219,10 +218,9 @@ void WriteFileAtomically(const QString &path, const QByteArray &bytes, LineList:
         return;
     }
 
-    static std::atomic<unsigned> counter{0};
-    const QString temp = path + QStringLiteral(".tmp%1-%2")
-                                    .arg(QCoreApplication::applicationPid())
-                                    .arg(counter.fetch_add(1));
+    static std::atomic<unsigned> counter {0};
+    const QString temp
+        = path + QStringLiteral(".tmp%1-%2").arg(QCoreApplication::applicationPid()).arg(counter.fetch_add(1));
     QFile file(temp);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw FileError(errorText(path, file.errorString()));

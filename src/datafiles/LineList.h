@@ -16,7 +16,7 @@ class LineList
 public:
     enum class Encoding { None, Cp932, Utf8, Utf16LE, Utf16BE };
     enum class Durability {
-        Synced,  ///< flushed to the disk before it replaces the old file (learners' data)
+        Synced, ///< flushed to the disk before it replaces the old file (learners' data)
         Unsynced ///< replaced by rename only (rebuildable output written in bulk)
     };
 

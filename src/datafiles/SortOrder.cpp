@@ -8,7 +8,7 @@ namespace {
 const QCollator &collator()
 {
     thread_local const QCollator instance = [] {
-        QCollator c{QLocale()};
+        QCollator c {QLocale()};
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
@@ -26,8 +26,7 @@ int CompareSorted(QStringView a, QStringView b)
 
 void InsertSorted(QStringList &list, const QString &text)
 {
-    const auto at = std::upper_bound(list.begin(), list.end(), text, [](const QString &x, const QString &y) {
-        return CompareSorted(x, y) < 0;
-    });
+    const auto at = std::upper_bound(
+        list.begin(), list.end(), text, [](const QString &x, const QString &y) { return CompareSorted(x, y) < 0; });
     list.insert(at, text);
 }

@@ -32,7 +32,8 @@ QString letteredFileName(int letter)
 
 int LoadReidaiAll(LineList &kari, const MessageSink &show)
 {
-    return LoadMasterFile(kari, DataPaths::exampleMaster(), QStringLiteral("\\StudtTaxel\\ に例題データが見つかりません！"), show);
+    return LoadMasterFile(
+        kari, DataPaths::exampleMaster(), QStringLiteral("\\StudtTaxel\\ に例題データが見つかりません！"), show);
 }
 
 QStringList EmptyExampleBlock(int block)

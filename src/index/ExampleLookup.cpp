@@ -40,7 +40,7 @@ QString letteredFile(const QString &number, bool withK)
 {
     static const char16_t letters[] = u"abcdefk";
     static const char *const files[]
-        = { "REI_A.txt", "REI_B.txt", "REI_C.txt", "REI_D.txt", "REI_E.txt", "REI_F.txt", "REI_hojo.txt" };
+        = {"REI_A.txt", "REI_B.txt", "REI_C.txt", "REI_D.txt", "REI_E.txt", "REI_F.txt", "REI_hojo.txt"};
     QString file;
     for (int i = 0; i < (withK ? 7 : 6); ++i)
         if (number.contains(QChar(letters[i])))
@@ -117,8 +117,8 @@ ExampleTexts findForSlot(const QString &number)
 /// The practice set's own example file for a plain number; empty when the set has none.
 QString setFile(int setCode, int n)
 {
-    static const char *const named[] = { "REI_kei.txt", "REI_tiri.txt", "REI_kai.txt", "REI_gen.txt", "REI_kenk.txt",
-        "REI_bunk.txt", "REI_rekiz.txt", "REI_bunz.txt", "REI_kiko.txt", "REI_zu.txt", "REI_all.txt" };
+    static const char *const named[] = {"REI_kei.txt", "REI_tiri.txt", "REI_kai.txt", "REI_gen.txt", "REI_kenk.txt",
+        "REI_bunk.txt", "REI_rekiz.txt", "REI_bunz.txt", "REI_kiko.txt", "REI_zu.txt", "REI_all.txt"};
     if (setCode == 0)
         return QStringLiteral("REI_kihon.txt");
     if (setCode >= 1 && setCode <= 10)

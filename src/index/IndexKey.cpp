@@ -5,18 +5,15 @@
 QString IndexKeyOf(const QString &keyword)
 {
     switch (keyword.size()) {
-    case 1:
-        return keyword + QStringLiteral("**");
-    case 2:
-        return keyword + QLatin1Char('*');
-    default:
-        return keyword;
+    case 1: return keyword + QStringLiteral("**");
+    case 2: return keyword + QLatin1Char('*');
+    default: return keyword;
     }
 }
 
 IndexNumbers IndexNumbersOf(const QString &key)
 {
-    return { key.at(0).unicode() % 128, key.at(1).unicode() % 128, key.at(2).unicode() % 128 };
+    return {key.at(0).unicode() % 128, key.at(1).unicode() % 128, key.at(2).unicode() % 128};
 }
 
 QString IndexFileOf(const QString &key)

@@ -25,7 +25,8 @@ QString afterSlash(const QString &field, int limit)
 
 int LoadKoumokuAll(LineList &kari, const MessageSink &show)
 {
-    return LoadMasterFile(kari, DataPaths::itemMaster(), QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"), show);
+    return LoadMasterFile(
+        kari, DataPaths::itemMaster(), QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"), show);
 }
 
 QList<IndexEntry> IndexEntriesOf(const QString &masterLine)
@@ -45,7 +46,7 @@ QList<IndexEntry> IndexEntriesOf(const QString &masterLine)
         if (keyword.isEmpty())
             continue;
         const QString key = IndexKeyOf(keyword);
-        entries.append({ key, key + tail });
+        entries.append({key, key + tail});
     }
     return entries;
 }

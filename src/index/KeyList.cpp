@@ -26,7 +26,7 @@ QStringList MakeKeyList(const QString &text, int mode)
 
     QStringList pieces = SplitCommaText(work);
     if (pieces.size() < 2)
-        return QStringList { work };
+        return QStringList {work};
 
     std::stable_sort(
         pieces.begin(), pieces.end(), [](const QString &a, const QString &b) { return CompareSorted(a, b) < 0; });

@@ -3,8 +3,7 @@
 #include "datafiles/DataRoot.h"
 #include "datafiles/LineList.h"
 
-int LoadMasterFile(LineList &kari, const QString &relativePath, const QString &missingMessage,
-                   const MessageSink &show)
+int LoadMasterFile(LineList &kari, const QString &relativePath, const QString &missingMessage, const MessageSink &show)
 {
     kari.clear();
     const QString path = DataRoot::path(relativePath);

@@ -8,5 +8,4 @@ class LineList;
 
 /// Clears \a kari and loads the master file \a relativePath into it. Returns the number of lines,
 /// or -1 after showing \a missingMessage when the file does not exist.
-int LoadMasterFile(LineList &kari, const QString &relativePath, const QString &missingMessage,
-                   const MessageSink &show);
+int LoadMasterFile(LineList &kari, const QString &relativePath, const QString &missingMessage, const MessageSink &show);

@@ -47,7 +47,8 @@ QString PracticeState::noneResolvableMessage()
 
 QString PracticeState::progressFile(ProgressKind kind)
 {
-    return kFolder + (kind == ProgressKind::Basic ? QStringLiteral("study_kihon.txt") : QStringLiteral("study_ouyou.txt"));
+    return kFolder
+        + (kind == ProgressKind::Basic ? QStringLiteral("study_kihon.txt") : QStringLiteral("study_ouyou.txt"));
 }
 
 PracticeState::Choice PracticeState::loadList(const QString &relativePath, int setCode)
@@ -142,7 +143,7 @@ QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &l
         const QString number = m_numbers[m_nextPosition];
         ++m_nextPosition;
         m_progressDisplay = QString::number(m_nextPosition);
-        Exercise exercise{number, lookup(number)};
+        Exercise exercise {number, lookup(number)};
         if (exercise.texts.code == 0)
             filled.append(exercise);
         return filled;
@@ -166,7 +167,7 @@ QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &l
                 for (position = 0; tried.contains(position); ++position) { } // the generator missed some
             }
             tried.insert(position);
-            Exercise exercise{m_numbers[position], lookup(m_numbers[position])};
+            Exercise exercise {m_numbers[position], lookup(m_numbers[position])};
             if (exercise.texts.code == 0) {
                 used.insert(position);
                 filled.append(exercise);

@@ -29,11 +29,11 @@ class PracticeState
 public:
     enum class Choice { Chosen, ListMissing, InvalidItem };
 
-    static QString listMissingMessage();  ///< "例題番号ファイルをロードできませんでした!"
-    static QString invalidItemMessage();  ///< "選択した項目が不正です。再度指定して下さい。"
-    static QString noExerciseMessage();   ///< "対象となる例題が見つかりません!"
-    static QString savedMessage();        ///< "現在の終了番号を保存しました。"
-    static QString finishedMessage();     ///< the fixed-order set has been worked through
+    static QString listMissingMessage(); ///< "例題番号ファイルをロードできませんでした!"
+    static QString invalidItemMessage(); ///< "選択した項目が不正です。再度指定して下さい。"
+    static QString noExerciseMessage(); ///< "対象となる例題が見つかりません!"
+    static QString savedMessage(); ///< "現在の終了番号を保存しました。"
+    static QString finishedMessage(); ///< the fixed-order set has been worked through
     static QString fewerExercisesMessage(int found);
     static QString noneResolvableMessage(); ///< a list none of whose numbers leads to an example
 

@@ -7,9 +7,9 @@
 /// One of the thirteen topic sets of the rules study window.
 struct TopicSet
 {
-    QString title;     ///< shown above the topic box: "3類：社会科学･教育･軍事"
+    QString title; ///< shown above the topic box: "3類：社会科学･教育･軍事"
     QString topicList; ///< relative to the data root: "StudyTaxel/SaimokuData/kubun_rui3.txt"
-    QString document;  ///< relative to the data root: "StudyTaxel/SaimokuData/taxel_rui3.pdf"
+    QString document; ///< relative to the data root: "StudyTaxel/SaimokuData/taxel_rui3.pdf"
 };
 
 /// The topic sets in the order of their buttons: 0 basics, 1 advanced, 2 auxiliary tables,

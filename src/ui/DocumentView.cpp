@@ -9,7 +9,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-DocumentView::DocumentView(QWidget *panel) : QObject(panel), m_panel(panel)
+DocumentView::DocumentView(QWidget *panel)
+    : QObject(panel)
+    , m_panel(panel)
 {
     if (!panel->layout()) {
         auto *layout = new QVBoxLayout(panel);

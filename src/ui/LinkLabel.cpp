@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
+LinkLabel::LinkLabel(QWidget *parent)
+    : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
 }

@@ -11,7 +11,10 @@ const char kFontSize[] = "designFontSize";
 const char kFontInPixels[] = "designFontInPixels";
 } // namespace
 
-ResizeKit::ResizeKit(QWidget *form, QSize designSize) : QObject(form), m_form(form), m_designSize(designSize)
+ResizeKit::ResizeKit(QWidget *form, QSize designSize)
+    : QObject(form)
+    , m_form(form)
+    , m_designSize(designSize)
 {
     setObjectName(QStringLiteral("qt_resizekit"));
     const auto children = form->findChildren<QWidget *>();

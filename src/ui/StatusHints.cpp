@@ -12,13 +12,16 @@ namespace {
 class StatusHintFilter final : public QObject
 {
 public:
-    StatusHintFilter(QWidget *window, QStatusBar *bar) : QObject(window), m_window(window), m_bar(bar) {}
+    StatusHintFilter(QWidget *window, QStatusBar *bar)
+        : QObject(window)
+        , m_window(window)
+        , m_bar(bar)
+    { }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         switch (event->type()) {
-        case QEvent::StatusTip:
-            return true; // the hints are ours to show
+        case QEvent::StatusTip: return true; // the hints are ours to show
         case QEvent::Enter:
             if (auto *widget = qobject_cast<QWidget *>(watched))
                 show(hintFor(widget));
@@ -35,8 +38,7 @@ public:
             if (auto *added = static_cast<QChildEvent *>(event)->child(); added && added->isWidgetType())
                 watch(static_cast<QWidget *>(added));
             break;
-        default:
-            break;
+        default: break;
         }
         return false;
     }

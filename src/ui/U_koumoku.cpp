@@ -9,8 +9,8 @@
 #include "index/ExampleLookup.h"
 #include "index/KeywordSearch.h"
 
-#include <QFocusEvent>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 TKoumokuDialog::TKoumokuDialog(QWidget *parent)
@@ -21,14 +21,14 @@ TKoumokuDialog::TKoumokuDialog(QWidget *parent)
     m_resizeKit = new ResizeKit(this, QSize(1195, 723));
     InstallStatusHints(this, m_ui->StatusBar1);
 
-    m_slots = { {
-        { m_ui->STreinum1, m_ui->STrei1, m_ui->STkai1, m_ui->LhintM1, m_ui->Lkai1, m_ui->Pmask1 },
-        { m_ui->STreinum2, m_ui->STrei2, m_ui->STkai2, m_ui->LhintM2, m_ui->Lkai2, m_ui->Pmask2 },
-        { m_ui->STreinum3, m_ui->STrei3, m_ui->STkai3, m_ui->LhintM3, m_ui->Lkai3, m_ui->Pmask3 },
-        { m_ui->STreinum4, m_ui->STrei4, m_ui->STkai4, m_ui->LhintM4, m_ui->Lkai4, m_ui->Pmask4 },
-    } };
-    const std::array<QPushButton *, 4> answerButtons = { m_ui->Bkai1, m_ui->Bkai2, m_ui->Bkai3, m_ui->Bkai4 };
-    const std::array<LinkLabel *, 4> hintLinks = { m_ui->Lhint1, m_ui->Lhint2, m_ui->Lhint3, m_ui->Lhint4 };
+    m_slots = {{
+        {m_ui->STreinum1, m_ui->STrei1, m_ui->STkai1, m_ui->LhintM1, m_ui->Lkai1, m_ui->Pmask1},
+        {m_ui->STreinum2, m_ui->STrei2, m_ui->STkai2, m_ui->LhintM2, m_ui->Lkai2, m_ui->Pmask2},
+        {m_ui->STreinum3, m_ui->STrei3, m_ui->STkai3, m_ui->LhintM3, m_ui->Lkai3, m_ui->Pmask3},
+        {m_ui->STreinum4, m_ui->STrei4, m_ui->STkai4, m_ui->LhintM4, m_ui->Lkai4, m_ui->Pmask4},
+    }};
+    const std::array<QPushButton *, 4> answerButtons = {m_ui->Bkai1, m_ui->Bkai2, m_ui->Bkai3, m_ui->Bkai4};
+    const std::array<LinkLabel *, 4> hintLinks = {m_ui->Lhint1, m_ui->Lhint2, m_ui->Lhint3, m_ui->Lhint4};
     for (int k = 0; k < 4; ++k) {
         connect(answerButtons[k], &QPushButton::clicked, this, [this, k] { Bkai1Click(k + 1); });
         connect(hintLinks[k], &LinkLabel::clicked, this, [this, k] { Lhint1Click(k + 1); });
@@ -80,7 +80,7 @@ bool TKoumokuDialog::eventFilter(QObject *watched, QEvent *event)
 
 void TKoumokuDialog::ClearKoumokuDetail()
 {
-    for (QLabel *field : { m_ui->STkoumoku, m_ui->STyomi, m_ui->STtaxel, m_ui->STitizi, m_ui->STnizi })
+    for (QLabel *field : {m_ui->STkoumoku, m_ui->STyomi, m_ui->STtaxel, m_ui->STitizi, m_ui->STnizi})
         field->clear();
     for (const Slot &slot : m_slots) {
         slot.mask->show();

@@ -20,7 +20,9 @@ constexpr int NotesTopTwo = 325;
 constexpr int NotesHeightTwo = 340;
 } // namespace
 
-TSaimokuDialog::TSaimokuDialog(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TSaimokuDialog>())
+TSaimokuDialog::TSaimokuDialog(QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::TSaimokuDialog>())
 {
     m_ui->setupUi(this);
     m_resizeKit = new ResizeKit(this, QSize(1169, 733));
@@ -59,12 +61,18 @@ void TSaimokuDialog::FormCreate()
     QStringList errors;
     m_tables = LoadAuxTables(&errors);
     const std::pair<QComboBox *, AuxTable> lists[] = {
-        {m_ui->CBkeisiki1, AuxTable::Keisiki},        {m_ui->CBkeisiki2, AuxTable::Keisiki},
-        {m_ui->CBtiri1, AuxTable::Tiri},              {m_ui->CBtiri2, AuxTable::Tiri},
-        {m_ui->CBtihou, AuxTable::Tihou},             {m_ui->CBkaiyou, AuxTable::Kaiyou},
-        {m_ui->CBgengo, AuxTable::Gengo},             {m_ui->CBgengocom, AuxTable::GengoCom},
-        {m_ui->CBbungakucom, AuxTable::BungakuCom},   {m_ui->CBzidairekisi, AuxTable::ZidaiRekisi},
-        {m_ui->CBzidaibun, AuxTable::ZidaiBun},       {m_ui->CBkoumokuhyou, AuxTable::Koumokuhyou},
+        {m_ui->CBkeisiki1, AuxTable::Keisiki},
+        {m_ui->CBkeisiki2, AuxTable::Keisiki},
+        {m_ui->CBtiri1, AuxTable::Tiri},
+        {m_ui->CBtiri2, AuxTable::Tiri},
+        {m_ui->CBtihou, AuxTable::Tihou},
+        {m_ui->CBkaiyou, AuxTable::Kaiyou},
+        {m_ui->CBgengo, AuxTable::Gengo},
+        {m_ui->CBgengocom, AuxTable::GengoCom},
+        {m_ui->CBbungakucom, AuxTable::BungakuCom},
+        {m_ui->CBzidairekisi, AuxTable::ZidaiRekisi},
+        {m_ui->CBzidaibun, AuxTable::ZidaiBun},
+        {m_ui->CBkoumokuhyou, AuxTable::Koumokuhyou},
     };
     for (const auto &[list, table] : lists) {
         list->clear();
@@ -78,8 +86,8 @@ void TSaimokuDialog::FormCreate()
 
 QList<QCheckBox *> TSaimokuDialog::kindBoxes() const
 {
-    return {m_ui->CBkeisikiCH, m_ui->CBtiriCH,      m_ui->CBkaiyouCH,   m_ui->CBgengoCH,  m_ui->CBgengoKTCH,
-            m_ui->CBbungakuKTCH, m_ui->CBzidaiRCH, m_ui->CBtihouCH, m_ui->CBkoumokuCH};
+    return {m_ui->CBkeisikiCH, m_ui->CBtiriCH, m_ui->CBkaiyouCH, m_ui->CBgengoCH, m_ui->CBgengoKTCH,
+        m_ui->CBbungakuKTCH, m_ui->CBzidaiRCH, m_ui->CBtihouCH, m_ui->CBkoumokuCH};
 }
 
 QCheckBox *TSaimokuDialog::boxOfKind(int kind) const
@@ -177,8 +185,9 @@ void TSaimokuDialog::ResetAnalysis(bool spareHitList)
     m_ui->STzizyou->clear();
     m_ui->STzizyou2->clear();
     m_ui->Pzizyou->hide();
-    ResizeKit::setDesignGeometry(m_ui->Pzizyou, QRect(ResizeKit::designGeometry(m_ui->Pzizyou).x(), NotesTopOne,
-                                                      ResizeKit::designGeometry(m_ui->Pzizyou).width(), NotesHeightOne));
+    ResizeKit::setDesignGeometry(m_ui->Pzizyou,
+        QRect(ResizeKit::designGeometry(m_ui->Pzizyou).x(), NotesTopOne,
+            ResizeKit::designGeometry(m_ui->Pzizyou).width(), NotesHeightOne));
 
     m_rowKinds = {0, 0, 0};
 
@@ -188,8 +197,8 @@ void TSaimokuDialog::ResetAnalysis(bool spareHitList)
     m_formCount = 0;
     m_ui->CBtiriCH->setChecked(false);
     m_geoCount = 0;
-    for (QCheckBox *box : {m_ui->CBkaiyouCH, m_ui->CBgengoCH, m_ui->CBgengoKTCH, m_ui->CBbungakuKTCH,
-                           m_ui->CBzidaiRCH, m_ui->CBkoumokuCH, m_ui->CBtihouCH})
+    for (QCheckBox *box : {m_ui->CBkaiyouCH, m_ui->CBgengoCH, m_ui->CBgengoKTCH, m_ui->CBbungakuKTCH, m_ui->CBzidaiRCH,
+             m_ui->CBkoumokuCH, m_ui->CBtihouCH})
         box->setChecked(false);
 
     m_ui->SThojoKoumoku->clear();
@@ -199,7 +208,7 @@ void TSaimokuDialog::ResetAnalysis(bool spareHitList)
     m_ui->Lkaisekiexp4->hide();
 
     for (QComboBox *list : {m_ui->CBtiri1, m_ui->CBtiri2, m_ui->CBkaiyou, m_ui->CBgengo, m_ui->CBgengocom,
-                            m_ui->CBbungakucom, m_ui->CBzidairekisi}) {
+             m_ui->CBbungakucom, m_ui->CBzidairekisi}) {
         emptyList(list);
         list->hide();
     }
@@ -215,8 +224,7 @@ void TSaimokuDialog::ResetAnalysis(bool spareHitList)
     m_hojocode.clear();
 
     for (QLabel *field : {m_ui->STgousei1, m_ui->STgousei2, m_ui->STgousei3, m_ui->SThojo1KM, m_ui->SThojo2KM,
-                          m_ui->SThojo3KM, m_ui->SThojo1KN, m_ui->SThojo2KN, m_ui->SThojo3KN, m_ui->STkihonBUN,
-                          m_ui->STkakutyouBUN})
+             m_ui->SThojo3KM, m_ui->SThojo1KN, m_ui->SThojo2KN, m_ui->SThojo3KN, m_ui->STkihonBUN, m_ui->STkakutyouBUN})
         field->clear();
 
     if (!spareHitList)
@@ -377,15 +385,11 @@ void TSaimokuDialog::FillAuxLists()
         case 1:
             list = row == 0 || m_ui->CBkeisiki1->currentText().isEmpty() ? m_ui->CBkeisiki1 : m_ui->CBkeisiki2;
             break;
-        case 2:
-            list = row == 0 || m_ui->CBtiri1->currentText().isEmpty() ? m_ui->CBtiri1 : m_ui->CBtiri2;
-            break;
+        case 2: list = row == 0 || m_ui->CBtiri1->currentText().isEmpty() ? m_ui->CBtiri1 : m_ui->CBtiri2; break;
         case 7:
             list = m_ui->CBzidairekisi; // a literary period entry of division 91 is shown here too
             break;
-        default:
-            list = listOfTable(AuxTableOfKind(m_rowKinds[row], m_division));
-            break;
+        default: list = listOfTable(AuxTableOfKind(m_rowKinds[row], m_division)); break;
         }
         if (list)
             list->setEditText(entryFields[row]->text());
@@ -405,7 +409,8 @@ void TSaimokuDialog::BkaisekiClick()
     }
     switch (match.result) {
     case ExtensionMatch::TableMatch:
-        ShowMessage(QStringLiteral("補助表の分類に一致するコードがありますが、正しい補助項目かどうかを判断する必要があります。"));
+        ShowMessage(QStringLiteral(
+            "補助表の分類に一致するコードがありますが、正しい補助項目かどうかを判断する必要があります。"));
         break;
     case ExtensionMatch::ZeroJoined:
         m_ui->STkaiseki->setText(match.structureText());
@@ -419,8 +424,7 @@ void TSaimokuDialog::BkaisekiClick()
         m_ui->STkaiseki->setText(match.structureText());
         m_ui->Lkaisekiexp4->show();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -442,9 +446,8 @@ void TSaimokuDialog::CBsanziClick(int index)
             return;
 
     m_ui->CBkeisikiCH->setChecked(false);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Lkeisikiexp, m_ui->CBtiri1, m_ui->CBkaiyou,
-                                                       m_ui->CBgengo, m_ui->CBgengocom, m_ui->CBbungakucom,
-                                                       m_ui->CBzidairekisi, m_ui->Lrekisiexp})
+    for (QWidget *w : std::initializer_list<QWidget *> {m_ui->Lkeisikiexp, m_ui->CBtiri1, m_ui->CBkaiyou, m_ui->CBgengo,
+             m_ui->CBgengocom, m_ui->CBbungakucom, m_ui->CBzidairekisi, m_ui->Lrekisiexp})
         w->hide();
     switch (kind) {
     case 1: m_ui->CBkeisikiCH->setChecked(true); break;

@@ -81,11 +81,11 @@ private:
     ResizeKit *m_resizeKit = nullptr;
 
     AuxTables m_tables;
-    ClassFiles m_files;       ///< LBsaimokuList and LByoumokuList
-    LineList m_hojoKoumoku;   ///< LBhojoKoumoku: the nine kind names
-    LineList m_hojocode;      ///< LBhojocode
+    ClassFiles m_files; ///< LBsaimokuList and LByoumokuList
+    LineList m_hojoKoumoku; ///< LBhojoKoumoku: the nine kind names
+    LineList m_hojocode; ///< LBhojocode
     int m_division = 0;
     int m_formCount = 0;
     int m_geoCount = 0;
-    std::array<int, 3> m_rowKinds{};
+    std::array<int, 3> m_rowKinds {};
 };

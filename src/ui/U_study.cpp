@@ -10,10 +10,12 @@
 #include "datafiles/LineList.h"
 #include "learning/StudyTopics.h"
 
-#include <QHideEvent>
 #include <QFileInfo>
+#include <QHideEvent>
 
-TDialogStudy::TDialogStudy(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TDialogStudy>())
+TDialogStudy::TDialogStudy(QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::TDialogStudy>())
 {
     m_ui->setupUi(this);
     QFont base(QStringLiteral("Tahoma"));
@@ -21,7 +23,7 @@ TDialogStudy::TDialogStudy(QWidget *parent) : QDialog(parent), m_ui(std::make_un
     setFont(base);
     QFont bold = base;
     bold.setBold(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Label1, m_ui->Lkoumoku, m_ui->Label2, m_ui->Bclose})
+    for (QWidget *w : std::initializer_list<QWidget *> {m_ui->Label1, m_ui->Lkoumoku, m_ui->Label2, m_ui->Bclose})
         w->setFont(bold);
     m_ui->LbunFnm->hide();
     m_documentView = new DocumentView(m_ui->Pwebpage);

@@ -28,8 +28,10 @@ const char16_t *const kClassDescriptions[10] = {
 };
 
 const char16_t *const kTableDescriptions[10] = {
-    u"形式区分：すべての細目に付加することができる。形式区分を複数付加することもできるが、通常は、より重要な方のみ、1つを付加する。",
-    u"地理区分：＊地理区分と指示がある細目に付加する。ただし、形式区分02[歴史的･地域的論述]を介することで、この制約は無くなる。",
+    u"形式区分：すべての細目に付加することができる。形式区分を複数付加することもできるが、通常は、より重要な方のみ、1つ"
+    u"を付加する。",
+    u"地理区分：＊地理区分と指示がある細目に付加する。ただし、形式区分02[歴史的･地域的論述]"
+    u"を介することで、この制約は無くなる。",
     u"海洋区分：＊海洋区分と指示がある細目に付加する。この区分を付加できる細目は限定的。",
     u"言語区分：8類および9類の言語の指定に適用する。他の一部の類で、＊言語区分と指示がある場合に付加できる。",
     u"言語共通区分：8類の言語の要素に対して付加する。",
@@ -44,14 +46,15 @@ const char16_t *const kTableDescriptions[10] = {
     u"版画730～に適用する。写真や印刷には適用しない。",
 };
 
-const char16_t kBasicDescription[] =
-    u"基本練習問題では、分類記号を組み立てるための基礎を練習します。初めての方は、必ずここから始めて下さい。\n"
-    u"各類の問題とは違い、ランダムではなく、常に決まった順番で出題します。";
-const char16_t kAdvancedDescription[] =
-    u"発展練習問題では、注意が必要な分類や、NDCの規定の中でも理解の難しい部分を含む複雑な合成を練習します。"
-    u"基本練習問題を終えてから取り組んで下さい。　各類の問題とは違い、ランダムではなく、常に決まった順番で出題します。";
-const char16_t kAllTablesDescription[] =
-    u"補助表の項目を指定しないで＜出題する＞をクリックすると、全ての補助表を対象として、ランダムに問題を出題します。";
+const char16_t kBasicDescription[]
+    = u"基本練習問題では、分類記号を組み立てるための基礎を練習します。初めての方は、必ずここから始めて下さい。\n"
+      u"各類の問題とは違い、ランダムではなく、常に決まった順番で出題します。";
+const char16_t kAdvancedDescription[]
+    = u"発展練習問題では、注意が必要な分類や、NDCの規定の中でも理解の難しい部分を含む複雑な合成を練習します。"
+      u"基本練習問題を終えてから取り組んで下さい。　各類の問題とは違い、ランダムではなく、常に決まった順番で出題します"
+      u"。";
+const char16_t kAllTablesDescription[]
+    = u"補助表の項目を指定しないで＜出題する＞をクリックすると、全ての補助表を対象として、ランダムに問題を出題します。";
 
 QFont pixelFont(const QString &family, int pixels, bool bold)
 {
@@ -64,13 +67,15 @@ QFont pixelFont(const QString &family, int pixels, bool bold)
 } // namespace
 
 TTutorialDialog::TTutorialDialog(QWidget *parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::TTutorialDialog>()), m_state(std::make_unique<PracticeState>())
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::TTutorialDialog>())
+    , m_state(std::make_unique<PracticeState>())
 {
     m_ui->setupUi(this);
     setFont(pixelFont(QStringLiteral("Tahoma"), 15, false));
     const QFont bold = pixelFont(QStringLiteral("Tahoma"), 15, true);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Label1, m_ui->Bclose, m_ui->Bques, m_ui->Lkoumoku,
-                                                       m_ui->LkaisetuT, m_ui->LlastNum, m_ui->Label8})
+    for (QWidget *w : std::initializer_list<QWidget *> {
+             m_ui->Label1, m_ui->Bclose, m_ui->Bques, m_ui->Lkoumoku, m_ui->LkaisetuT, m_ui->LlastNum, m_ui->Label8})
         w->setFont(bold);
     const QFont areaFont = pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 15, true);
     const auto labels = findChildren<QLabel *>();
@@ -93,8 +98,8 @@ TTutorialDialog::TTutorialDialog(QWidget *parent)
         answer->setAttribute(Qt::WA_InputMethodEnabled, false);
         answer->setInputMethodHints(Qt::ImhLatinOnly);
     }
-    for (const char *name : {"Lrei", "Lkai", "Lkai1", "Lkai2", "Lkai3", "LhintM1", "LhintM2", "LhintM3", "LhintB",
-                             "Lito", "Lsetumei"})
+    for (const char *name :
+        {"Lrei", "Lkai", "Lkai1", "Lkai2", "Lkai3", "LhintM1", "LhintM2", "LhintM3", "LhintB", "Lito", "Lsetumei"})
         field(QString::fromLatin1(name))->hide();
     m_ui->Pren2->hide();
     m_ui->Pren3->hide();
@@ -120,8 +125,8 @@ TTutorialDialog::TTutorialDialog(QWidget *parent)
     connect(m_ui->BsaveLast, &QPushButton::clicked, this, &TTutorialDialog::BsaveLastClick);
     connect(m_ui->CBstartNum, &QComboBox::activated, this, &TTutorialDialog::CBstartNumClick);
     connect(m_ui->Lbefore, &LinkLabel::clicked, this, &TTutorialDialog::LbeforeClick);
-    for (LinkLabel *link : {m_ui->Lkihon, m_ui->Lrui0, m_ui->Lrui1, m_ui->Lrui2, m_ui->Lrui3, m_ui->Lrui4,
-                            m_ui->Lrui5, m_ui->Lrui6, m_ui->Lrui7, m_ui->Lrui8, m_ui->Lrui9, m_ui->Lhojo})
+    for (LinkLabel *link : {m_ui->Lkihon, m_ui->Lrui0, m_ui->Lrui1, m_ui->Lrui2, m_ui->Lrui3, m_ui->Lrui4, m_ui->Lrui5,
+             m_ui->Lrui6, m_ui->Lrui7, m_ui->Lrui8, m_ui->Lrui9, m_ui->Lhojo})
         connect(link, &LinkLabel::clicked, this, [this, link] { LkihonClick(link); });
     connect(m_ui->Bclose, &QPushButton::clicked, this, &TTutorialDialog::BcloseClick);
 
@@ -288,18 +293,21 @@ void TTutorialDialog::BquesClick()
     int slot = 0;
     const PracticeState &state = *m_state;
     // each slot is filled right after its own lookup, since the lookup leaves its results in one place
-    m_state->setExercises(count, [&](const QString &number) {
-        ExampleTexts texts = FindReidai(number, PracticeCaller, state.setCode(), state.fixedOrderMode());
-        if (texts.code != 0)
+    m_state->setExercises(
+        count,
+        [&](const QString &number) {
+            ExampleTexts texts = FindReidai(number, PracticeCaller, state.setCode(), state.fixedOrderMode());
+            if (texts.code != 0)
+                return texts;
+            writeLookupResults(texts);
+            ++slot;
+            field(QStringLiteral("STren%1").arg(slot))
+                ->setText(QStringLiteral("[") + number + QStringLiteral("] ") + field(QStringLiteral("Lrei"))->text());
+            field(QStringLiteral("LhintM%1").arg(slot))->setText(field(QStringLiteral("LhintB"))->text());
+            field(QStringLiteral("Lkai%1").arg(slot))->setText(field(QStringLiteral("Lkai"))->text());
             return texts;
-        writeLookupResults(texts);
-        ++slot;
-        field(QStringLiteral("STren%1").arg(slot))
-            ->setText(QStringLiteral("[") + number + QStringLiteral("] ") + field(QStringLiteral("Lrei"))->text());
-        field(QStringLiteral("LhintM%1").arg(slot))->setText(field(QStringLiteral("LhintB"))->text());
-        field(QStringLiteral("Lkai%1").arg(slot))->setText(field(QStringLiteral("Lkai"))->text());
-        return texts;
-    }, &message);
+        },
+        &message);
     if (m_state->fixedOrderMode())
         showProgress();
     if (!message.isEmpty())

@@ -24,23 +24,23 @@ void writePdf(const QString &path, int pages)
         writer.newPage();
 }
 
-
 /// A small data tree in which every file is present and every reference resolves.
 void writeCleanTree(const TempRoot &root)
 {
     writePdf(root.path(QStringLiteral("StudyTaxel/Taxelマニュアル.pdf")), 1);
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
-                    L({u"*id,class,item", u"1,/210.1,日本史,ニホンシ,歴史,日本史,/a1/2,10", u"2,/210,歴史,レキシ,歴史,日本史,,11"}));
+        L({u"*id,class,item", u"1,/210.1,日本史,ニホンシ,歴史,日本史,/a1/2,10",
+            u"2,/210,歴史,レキシ,歴史,日本史,,11"}));
     root.writeLines(QStringLiteral("StudyTaxel/Reidai_All.csv"), L({u"a1,題,ヒント,210.1", u"2,題2,ヒント,210"}));
     root.writeLines(kExamples + QStringLiteral("REI_A.txt"), L({u"a1,題,ヒント,210.1"}));
     root.writeLines(kExamples + QStringLiteral("REI_0.txt"), L({u"1::空き番号", u"2,題2,ヒント,210"}));
     for (const char *table : {"hojo_keisiki.txt", "hojo_tiri.txt", "hojo_tihou.txt", "hojo_kaiyou.txt",
-                              "hojo_gengo.txt", "hojo_gengoCOM.txt", "hojo_bungakuCOM.txt", "hojo_rekisiZIDAI.txt",
-                              "hojo_bungakuZIDAI.txt", "koumokuhyou.txt"})
+             "hojo_gengo.txt", "hojo_gengoCOM.txt", "hojo_bungakuCOM.txt", "hojo_rekisiZIDAI.txt",
+             "hojo_bungakuZIDAI.txt", "koumokuhyou.txt"})
         root.writeLines(kData + QString::fromLatin1(table), L({u"01,理論", u"1,日本"}));
     for (int d = 0; d <= 9; ++d) {
-        QStringList schedule{QStringLiteral("/%100,見出し,a,b,c").arg(d)};
-        QStringList sections{QStringLiteral("/%100,要目,類,綱").arg(d)};
+        QStringList schedule {QStringLiteral("/%100,見出し,a,b,c").arg(d)};
+        QStringList sections {QStringLiteral("/%100,要目,類,綱").arg(d)};
         if (d == 2) {
             schedule += L({u"/210,日本史,a,b,c", u"/210.1,通史,a,b,c"});
             sections += L({u"/210,日本史,歴史,日本史,1/210/1/3,210+01/1/01"});
@@ -48,7 +48,7 @@ void writeCleanTree(const TempRoot &root)
         root.writeLines(kData + QStringLiteral("Saimoku_%1.txt").arg(d), schedule);
         root.writeLines(kData + QStringLiteral("Youmoku_%1.txt").arg(d), sections);
     }
-    QStringList parts{QStringLiteral("kiso"), QStringLiteral("ouyou"), QStringLiteral("hojo")};
+    QStringList parts {QStringLiteral("kiso"), QStringLiteral("ouyou"), QStringLiteral("hojo")};
     for (int d = 0; d <= 9; ++d)
         parts.append(QStringLiteral("rui%1").arg(d));
     for (const QString &part : parts) {
@@ -67,10 +67,12 @@ void writeCleanTree(const TempRoot &root)
     for (int i = 0; i <= 9; ++i) {
         root.writeLines(kExamples + QStringLiteral("ren_num_%1.txt").arg(i), L({u"2"}));
         root.writeLines(kExamples + QStringLiteral("ren_num_hojo_%1.txt").arg(i), L({u"1"}));
-        root.writeLines(kExamples + QStringLiteral("REI_%1.txt").arg(QString::fromLatin1(named[i])), L({u"1,題,ヒント,210"}));
+        root.writeLines(
+            kExamples + QStringLiteral("REI_%1.txt").arg(QString::fromLatin1(named[i])), L({u"1,題,ヒント,210"}));
     }
     // the built index is newer than its master
-    root.writeLines(QStringLiteral("StudyTaxel/KoumokuIndex/115/120/40"), L({u"日本史,ニホンシ,歴史,日本史,210.1,a1/2,10"}));
+    root.writeLines(
+        QStringLiteral("StudyTaxel/KoumokuIndex/115/120/40"), L({u"日本史,ニホンシ,歴史,日本史,210.1,a1/2,10"}));
     QFile index(root.path(QStringLiteral("StudyTaxel/KoumokuIndex/115/120/40")));
     index.open(QIODevice::ReadWrite);
     index.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
@@ -123,14 +125,16 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
     QFile::remove(root.path(kData + QStringLiteral("Youmoku_5.txt")));
     root.writeBytes(kData + QStringLiteral("hojo_gengo.txt"), QByteArray("01,\x82\x20\r\n"));
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
-                    L({u"1,/210.1,日本史,ニホンシ,歴史,日本史,/a1/2,10", u"2,/210,歴史,レキシ,歴史,日本史,11",
-                       u"3,/210,,レキシ,歴史,日本史,,11", u"4,/299.9,架空,カクウ,歴史,地理,,12",
-                       u"5,/210,歴史,レキシ,歴史,日本史,/a9,13"}));
-    root.writeLines(QStringLiteral("StudyTaxel/Reidai_All.csv"), L({u"a1,題,ヒント,210.1", u"B12,題,ヒント,1", u"3,題"}));
-    root.writeLines(kData + QStringLiteral("Saimoku_3.txt"), L({u"/300,社会科学,a,b,c", u"300.1,x,a,b,c", u"/301,x,a"}));
+        L({u"1,/210.1,日本史,ニホンシ,歴史,日本史,/a1/2,10", u"2,/210,歴史,レキシ,歴史,日本史,11",
+            u"3,/210,,レキシ,歴史,日本史,,11", u"4,/299.9,架空,カクウ,歴史,地理,,12",
+            u"5,/210,歴史,レキシ,歴史,日本史,/a9,13"}));
+    root.writeLines(
+        QStringLiteral("StudyTaxel/Reidai_All.csv"), L({u"a1,題,ヒント,210.1", u"B12,題,ヒント,1", u"3,題"}));
+    root.writeLines(
+        kData + QStringLiteral("Saimoku_3.txt"), L({u"/300,社会科学,a,b,c", u"300.1,x,a,b,c", u"/301,x,a"}));
     root.writeLines(kData + QStringLiteral("Youmoku_2.txt"),
-                    L({u"/210,日本史,歴史", u"/211,x,y,z,x/211", u"/212,x,y,z,1/212/1/25",
-                       u"/213,x,y,z,1/213/1,213+01/12/01", u"/214,x,y,z,1/214/1,214+99/9/99"}));
+        L({u"/210,日本史,歴史", u"/211,x,y,z,x/211", u"/212,x,y,z,1/212/1/25", u"/213,x,y,z,1/213/1,213+01/12/01",
+            u"/214,x,y,z,1/214/1,214+99/9/99"}));
     root.writeLines(kStudy + QStringLiteral("kubun_rui4.txt"), L({u"はじめに：1", u"目次だけ", u"まとめ：9"}));
     root.writeLines(kExamples + QStringLiteral("ren_num_7.txt"), L({u"2", u"", u"1"}));
     root.writeLines(kExamples + QStringLiteral("study_kihon.txt"), L({u"abc"}));
@@ -142,7 +146,12 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
     const QJsonArray problems = checkProblems(root, &status);
     EXPECT_EQ(status, 1);
     const QString items = QStringLiteral("StudyTaxel/Koumoku_All.csv");
-    const struct { QString file; int line; const char16_t *words; } expected[] = {
+    const struct
+    {
+        QString file;
+        int line;
+        const char16_t *words;
+    } expected[] = {
         {kData + QStringLiteral("Youmoku_5.txt"), 0, u"missing (needed by the class-number analysis window)"},
         {kData + QStringLiteral("hojo_gengo.txt"), 0, u"not valid code page 932"},
         {items, 2, u"has 7 fields, needs 8"},

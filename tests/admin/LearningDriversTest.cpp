@@ -9,7 +9,7 @@
 namespace {
 QJsonObject run(const TempRoot &root, const QStringList &args, int expectedStatus = 0)
 {
-    const AdminResult result = RunAdmin(QStringList{QStringLiteral("--json")} + args, root.root());
+    const AdminResult result = RunAdmin(QStringList {QStringLiteral("--json")} + args, root.root());
     EXPECT_EQ(result.status, expectedStatus) << result.err.toStdString();
     return QJsonDocument::fromJson(result.out.toUtf8()).object();
 }
@@ -30,8 +30,8 @@ TEST(PracticeDriver, ASeedMakesTheRandomSetReproducibleAndTheStateIsReported)
     }
     root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_4.txt"), numbers);
     root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/REI_0.txt"), block);
-    const QStringList steps{QStringLiteral("practice"), QStringLiteral("--seed"), QStringLiteral("11"),
-                            QStringLiteral("set:rui4"), QStringLiteral("count:3"), QStringLiteral("ask")};
+    const QStringList steps {QStringLiteral("practice"), QStringLiteral("--seed"), QStringLiteral("11"),
+        QStringLiteral("set:rui4"), QStringLiteral("count:3"), QStringLiteral("ask")};
     const QJsonObject first = run(root, steps);
     const QJsonObject second = run(root, steps);
     EXPECT_FALSE(text(first, "STren3").isEmpty());
@@ -50,16 +50,18 @@ TEST(StudyDriver, ReportsTheUrlToldAndTheViewsInThePanel)
 {
     TempRoot root;
     root.writeLines(QStringLiteral("StudyTaxel/SaimokuData/kubun_kiso.txt"),
-                    {QStringLiteral("はじめに：1"), QStringLiteral("分類：0012")});
-    const QJsonObject opened = run(root, {QStringLiteral("study"), QStringLiteral("set:kihon"), QStringLiteral("topic:1")});
+        {QStringLiteral("はじめに：1"), QStringLiteral("分類：0012")});
+    const QJsonObject opened
+        = run(root, {QStringLiteral("study"), QStringLiteral("set:kihon"), QStringLiteral("topic:1")});
     const QJsonObject state = opened[QStringLiteral("state")].toObject();
     EXPECT_EQ(state[QStringLiteral("documentUrl")].toString(),
-              root.path(QStringLiteral("StudyTaxel/SaimokuData/taxel_kiso.pdf#page=12")));
+        root.path(QStringLiteral("StudyTaxel/SaimokuData/taxel_kiso.pdf#page=12")));
     EXPECT_EQ(state[QStringLiteral("documentViews")].toInt(), 1);
     EXPECT_EQ(text(opened, "Lkoumoku"), QStringLiteral("分類作業の基礎"));
 
-    const QJsonObject reopened = run(root, {QStringLiteral("study"), QStringLiteral("set:kihon"), QStringLiteral("topic:0"),
-                                            QStringLiteral("close"), QStringLiteral("open")});
+    const QJsonObject reopened = run(root,
+        {QStringLiteral("study"), QStringLiteral("set:kihon"), QStringLiteral("topic:0"), QStringLiteral("close"),
+            QStringLiteral("open")});
     EXPECT_EQ(reopened[QStringLiteral("state")][QStringLiteral("documentViews")].toInt(), 0);
     EXPECT_EQ(text(reopened, "Lkoumoku"), QStringLiteral("分類作業の基礎"));
     run(root, {QStringLiteral("study"), QStringLiteral("topic:0")}, 1); // the topic box is still disabled

@@ -14,8 +14,8 @@ QString S(const char16_t *text)
 AuxTables sampleTables()
 {
     AuxTables t;
-    t[AuxTable::Keisiki] = {S(u"01,理論．哲学"), S(u"02,歴史的・地域的論述"), S(u"025,考古学"), QString(),
-                            S(u"03,参考図書")};
+    t[AuxTable::Keisiki]
+        = {S(u"01,理論．哲学"), S(u"02,歴史的・地域的論述"), S(u"025,考古学"), QString(), S(u"03,参考図書")};
     t[AuxTable::Tiri] = {S(u"1,日本"), S(u"101,日本（旧称）"), S(u"53,アメリカ合衆国")};
     t[AuxTable::Tihou] = {S(u"1,北海道地方"), S(u"3,関東地方")};
     t[AuxTable::ZidaiRekisi] = {S(u"02,原始時代"), S(u"1,古代")};
@@ -79,12 +79,12 @@ TEST(AuxTables, PeriodCodeSevenDependsOnTheDivision)
 TEST(AuxTables, CodeMatchNeedsTheCommaAndUsesTheSecondCharacterOnlyWhereAllowed)
 {
     const AuxTables t = sampleTables();
-    EXPECT_EQ(MatchAuxCode(t[AuxTable::Keisiki], QStringLiteral("1"), true), 0);   // 01 found through 1
+    EXPECT_EQ(MatchAuxCode(t[AuxTable::Keisiki], QStringLiteral("1"), true), 0); // 01 found through 1
     EXPECT_EQ(MatchAuxCode(t[AuxTable::Keisiki], QStringLiteral("1"), false), -1);
-    EXPECT_EQ(MatchAuxCode(t[AuxTable::Keisiki], QStringLiteral("02"), true), 1);  // not 025
-    EXPECT_EQ(MatchAuxCode(t[AuxTable::Tiri], QStringLiteral("01"), false), -1);   // 101 does not match 01
+    EXPECT_EQ(MatchAuxCode(t[AuxTable::Keisiki], QStringLiteral("02"), true), 1); // not 025
+    EXPECT_EQ(MatchAuxCode(t[AuxTable::Tiri], QStringLiteral("01"), false), -1); // 101 does not match 01
     EXPECT_EQ(MatchAuxCode(t[AuxTable::Tiri], QStringLiteral("53"), false), 2);
-    EXPECT_EQ(MatchAuxCode(t[AuxTable::Keisiki], QString(), true), -1);            // an empty line never matches
+    EXPECT_EQ(MatchAuxCode(t[AuxTable::Keisiki], QString(), true), -1); // an empty line never matches
     EXPECT_TRUE(AuxTableMatchesSecondCharacter(AuxTable::Keisiki));
     EXPECT_TRUE(AuxTableMatchesSecondCharacter(AuxTable::ZidaiRekisi));
     EXPECT_TRUE(AuxTableMatchesSecondCharacter(AuxTable::ZidaiBun));

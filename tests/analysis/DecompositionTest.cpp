@@ -58,8 +58,8 @@ TEST(Decomposition, LongestSectionMatchSkipsOneCharacterUnlessTheDescriptorRespl
     EXPECT_EQ(a.finalExtension, QStringLiteral("2"));
 
     // a descriptor basic part with a period after it: one leading period is dropped
-    a = AnalyzeClassNumber(QStringLiteral("291.36"), S(u"/291.36,東京都,歴史,地理,日本"),
-                           {S(u"/291,日本地理,歴史,地理,2/291/,")});
+    a = AnalyzeClassNumber(
+        QStringLiteral("291.36"), S(u"/291.36,東京都,歴史,地理,日本"), {S(u"/291,日本地理,歴史,地理,2/291/,")});
     EXPECT_EQ(a.finalBasic, QStringLiteral("291"));
     EXPECT_EQ(a.finalExtension, QStringLiteral("36"));
 
@@ -78,13 +78,13 @@ TEST(Decomposition, LongestSectionMatchSkipsOneCharacterUnlessTheDescriptorRespl
 TEST(Decomposition, RefusedLinesAndSeveralSectionLines)
 {
     EXPECT_EQ(AnalyzeClassNumber(QStringLiteral("210"), S(u"/210,日本史,歴史,日本史"), {}).message,
-              S(u"このデータは正しく処理できません!"));
+        S(u"このデータは正しく処理できません!"));
     EXPECT_EQ(AnalyzeClassNumber(QStringLiteral("210"), S(u"/21,日本史,歴史,日本史,x"), {}).message,
-              S(u"3桁以上の分類記号が必要です。"));
+        S(u"3桁以上の分類記号が必要です。"));
     EXPECT_EQ(AnalyzeClassNumber(QStringLiteral("210"), S(u"/210.1234567890,x,a,b,c"), {}).classNumber.size(), 10);
 
     const QStringList sections = {S(u"/210,日本史,歴史A,日本史A,12/210/1/2,f1/1/01"), S(u""), S(u"/210,x,y"),
-                                  S(u"/210,古代史,歴史B,日本史B,1/210/1,f2/2/1")};
+        S(u"/210,古代史,歴史B,日本史B,1/210/1,f2/2/1")};
     const ClassAnalysis a = AnalyzeClassNumber(QStringLiteral("210"), k210, sections);
     ASSERT_EQ(a.sections.size(), 2); // the three-field line gives no names
     EXPECT_EQ(a.sections.at(0).section, S(u"日本史"));

@@ -19,13 +19,13 @@ AuxTables tables()
 
 TEST(Synthesis, KindDigitsOfOneTwoAndThreeDigitValues)
 {
-    EXPECT_EQ(KindDigits(7), (std::array<int, 3>{7, 0, 0}));
-    EXPECT_EQ(KindDigits(10), (std::array<int, 3>{1, 0, 0}));
-    EXPECT_EQ(KindDigits(12), (std::array<int, 3>{1, 2, 0}));
-    EXPECT_EQ(KindDigits(123), (std::array<int, 3>{1, 2, 3}));
-    EXPECT_EQ(KindDigits(0), (std::array<int, 3>{0, 0, 0}));
-    EXPECT_EQ(KindDigits(1000), (std::array<int, 3>{0, 0, 0}));
-    EXPECT_EQ(KindDigits(-12), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(KindDigits(7), (std::array<int, 3> {7, 0, 0}));
+    EXPECT_EQ(KindDigits(10), (std::array<int, 3> {1, 0, 0}));
+    EXPECT_EQ(KindDigits(12), (std::array<int, 3> {1, 2, 0}));
+    EXPECT_EQ(KindDigits(123), (std::array<int, 3> {1, 2, 3}));
+    EXPECT_EQ(KindDigits(0), (std::array<int, 3> {0, 0, 0}));
+    EXPECT_EQ(KindDigits(1000), (std::array<int, 3> {0, 0, 0}));
+    EXPECT_EQ(KindDigits(-12), (std::array<int, 3> {0, 0, 0}));
 }
 
 TEST(Synthesis, DescriptorItems)
@@ -33,7 +33,7 @@ TEST(Synthesis, DescriptorItems)
     const AuxTables t = tables();
     SynthesisField d = ApplySynthesisField(QStringLiteral("12/319/1053/7/20"), 0, t, 31);
     EXPECT_EQ(d.result, 12);
-    EXPECT_EQ(d.kinds, (std::array<int, 3>{1, 2, 0}));
+    EXPECT_EQ(d.kinds, (std::array<int, 3> {1, 2, 0}));
     EXPECT_EQ(d.basicPart, QStringLiteral("319"));
     EXPECT_EQ(d.extensionPart, QStringLiteral("1053"));
     EXPECT_EQ(d.firstNote, 7);
@@ -45,7 +45,8 @@ TEST(Synthesis, DescriptorItems)
     EXPECT_EQ(d.firstNote, 0);
     EXPECT_EQ(d.secondNote, 15);
 
-    d = ApplySynthesisField(QStringLiteral("9,210"), 0, t, 21); // a comma kept by quotes in the line separates items too
+    d = ApplySynthesisField(
+        QStringLiteral("9,210"), 0, t, 21); // a comma kept by quotes in the line separates items too
     EXPECT_EQ(d.itemCount, 2);
     EXPECT_EQ(d.basicPart, QStringLiteral("210"));
 

@@ -33,7 +33,10 @@ TEST(LineListLoad, NulEndsTheText)
     EXPECT_EQ(linesOf(QByteArray("ab\r\ncd\0ef\r\ngh", 14)), L({u"ab", u"cd"}));
     EXPECT_TRUE(linesOf(QByteArray("\0abc", 4)).isEmpty());
     // NUL in UTF-16 text too
-    EXPECT_EQ(linesOf(QByteArray("\xFF\xFE" "a\0\0\0b\0", 8)), L({u"a"}));
+    EXPECT_EQ(linesOf(QByteArray("\xFF\xFE"
+                                 "a\0\0\0b\0",
+                  8)),
+        L({u"a"}));
 }
 
 TEST(LineListLoad, Cp932UsesMicrosoftsTable)
@@ -128,7 +131,8 @@ TEST(LineListFiles, SaveAndLoadRoundTripThroughTheDisk)
     again.loadFromFile(file);
     EXPECT_EQ(again.lines(), list.lines());
     EXPECT_EQ(again.encoding(), LineList::Encoding::Cp932);
-    EXPECT_EQ(QDir(root.path(QStringLiteral("StudyTaxel"))).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")})
+    EXPECT_EQ(
+        QDir(root.path(QStringLiteral("StudyTaxel"))).entryList(QDir::Files), QStringList {QStringLiteral("a.txt")})
         << "no temporary file is left behind";
 }
 
@@ -148,7 +152,8 @@ TEST(LineListFiles, FailedWritesThrowAndKeepThePreviousFile)
         EXPECT_THROW(list.saveToFile(file + QStringLiteral("/through-a-file"), durability), FileError);
     }
     EXPECT_EQ(root.readBytes(QStringLiteral("StudyTaxel/keep.txt")), QByteArray("old\r\n"));
-    EXPECT_EQ(QDir(root.path(QStringLiteral("StudyTaxel"))).entryList(QDir::Files), QStringList{QStringLiteral("keep.txt")});
+    EXPECT_EQ(
+        QDir(root.path(QStringLiteral("StudyTaxel"))).entryList(QDir::Files), QStringList {QStringLiteral("keep.txt")});
 
     LineList reader;
     EXPECT_THROW(reader.loadFromFile(root.path(QStringLiteral("StudyTaxel/none.txt"))), FileError);

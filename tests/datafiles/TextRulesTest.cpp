@@ -32,9 +32,9 @@ TEST(CommaText, EveryCaseOfTheRecordTable)
 
 TEST(CommaText, BlanksControlsQuotesAndNul)
 {
-    EXPECT_EQ(split(u"a\t\x01 b"), L({u"a", u"b"}));         // runs of blanks and controls are one separator
+    EXPECT_EQ(split(u"a\t\x01 b"), L({u"a", u"b"})); // runs of blanks and controls are one separator
     EXPECT_EQ(split(u"a\u3000b,c"), L({u"a\u3000b", u"c"})); // the full-width blank belongs to the field
-    EXPECT_EQ(split(u"\"open,field"), L({u"open,field"}));   // no closing quote: to the end
+    EXPECT_EQ(split(u"\"open,field"), L({u"open,field"})); // no closing quote: to the end
     EXPECT_EQ(split(u"\"a\"b,c"), L({u"a", u"b", u"c"}));
     EXPECT_EQ(split(u"\"\",x"), L({u"", u"x"}));
     EXPECT_EQ(SplitCommaText(QStringView(u"a,b\0,c", 6)), L({u"a", u"b"}));
@@ -49,7 +49,9 @@ TEST(NumberText, ReadsLikeTheCLibraryAndSaturates)
     EXPECT_EQ(ReadInt(u"abc"), 0);
     EXPECT_EQ(ReadInt(u""), 0);
     EXPECT_EQ(ReadInt(u"- 5"), 0);
-    EXPECT_EQ(ReadInt(u"\u3000" u"5"), 0); // the full-width blank is not white space here
+    EXPECT_EQ(ReadInt(u"\u3000"
+                      u"5"),
+        0); // the full-width blank is not white space here
     EXPECT_EQ(ReadInt(u"12  345"), 12);
     EXPECT_EQ(ReadInt(u"2147483647"), 2147483647);
     EXPECT_EQ(ReadInt(u"99999999999999999999999"), 2147483647);
@@ -82,18 +84,19 @@ TEST(DataRootRule, GivenFolderThenNearestUpwardsThenTheMountPoint)
     EXPECT_EQ(DataRoot::findRoot(QString(), top + QStringLiteral("/StudyTaxel/Bin")), top);
     EXPECT_EQ(DataRoot::findRoot(QString(), top), top);
     EXPECT_EQ(DataRoot::findRoot(top + QStringLiteral("/elsewhere/../elsewhere"), QStringLiteral("/")),
-              top + QStringLiteral("/elsewhere"));
+        top + QStringLiteral("/elsewhere"));
     const QString fallback = DataRoot::findRoot(QString(), top + QStringLiteral("/elsewhere/deeper"));
     EXPECT_EQ(fallback, top) << "the tree above holds StudyTaxel";
 
-    QStringList args{QStringLiteral("a"), QStringLiteral("--root"), QStringLiteral("/x y"), QStringLiteral("b")};
+    QStringList args {QStringLiteral("a"), QStringLiteral("--root"), QStringLiteral("/x y"), QStringLiteral("b")};
     EXPECT_EQ(DataRoot::takeRootOption(args), QStringLiteral("/x y"));
-    EXPECT_EQ(args, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
-    QStringList args2{QStringLiteral("--root=/r")};
+    EXPECT_EQ(args, (QStringList {QStringLiteral("a"), QStringLiteral("b")}));
+    QStringList args2 {QStringLiteral("--root=/r")};
     EXPECT_EQ(DataRoot::takeRootOption(args2), QStringLiteral("/r"));
     EXPECT_TRUE(args2.isEmpty());
 
     TempRoot root;
-    EXPECT_EQ(DataRoot::path(u"StudyTaxel/Koumoku_All.csv"), root.root() + QStringLiteral("/StudyTaxel/Koumoku_All.csv"));
+    EXPECT_EQ(
+        DataRoot::path(u"StudyTaxel/Koumoku_All.csv"), root.root() + QStringLiteral("/StudyTaxel/Koumoku_All.csv"));
     EXPECT_FALSE(DataRoot::fileExists(root.path(QStringLiteral("StudyTaxel"))));
 }

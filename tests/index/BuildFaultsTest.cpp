@@ -58,7 +58,7 @@ TEST(BuildFaults, IndexBuildReportsTheFailingFileAndKeepsTheOthersWhole)
     TempRoot root;
     // 図書館 goes to 115/120/40, which exists with an earlier line; map goes to 109/97/112
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
-                    {QStringLiteral("1,/1,map,,a,b,,1"), QStringLiteral("2,/2,図書館,,a,b,,2")});
+        {QStringLiteral("1,/1,map,,a,b,,1"), QStringLiteral("2,/2,図書館,,a,b,,2")});
     root.writeLines(kIndex + QStringLiteral("/115/120/40"), {QStringLiteral("old,line")});
     const QByteArray before = root.readBytes(kIndex + QStringLiteral("/115/120/40"));
 
@@ -86,7 +86,7 @@ TEST(BuildFaults, ExampleBuildReportsTheFailingFileAndKeepsTheOthersWhole)
 {
     TempRoot root;
     root.writeLines(QStringLiteral("StudyTaxel/Reidai_All.csv"),
-                    {QStringLiteral("5,題,ヒント,010"), QStringLiteral("a1,題,ヒント,010")});
+        {QStringLiteral("5,題,ヒント,010"), QStringLiteral("a1,題,ヒント,010")});
     root.writeLines(kExamples + QStringLiteral("/REI_A.txt"), {QStringLiteral("a0,前からの例題,h")});
     const QByteArray lettered = root.readBytes(kExamples + QStringLiteral("/REI_A.txt"));
 

@@ -49,16 +49,16 @@ TEST_F(ExampleBuild, MissingOrEmptyMasterGivesItsMessagesAndMinusOne)
     root.writeBytes(QStringLiteral("StudyTaxel/Reidai_All.csv"), QByteArray());
     EXPECT_EQ(build(), -1);
     EXPECT_EQ(messages,
-        QStringList({ QStringLiteral("\\StudtTaxel\\ に例題データが見つかりません！"),
+        QStringList({QStringLiteral("\\StudtTaxel\\ に例題データが見つかりません！"),
             QStringLiteral("例題データを読み込むことができませんでした！"),
-            QStringLiteral("例題データを読み込むことができませんでした！") }));
+            QStringLiteral("例題データを読み込むことができませんでした！")}));
     EXPECT_TRUE(SnapshotTree(root.path(kFolder)).isEmpty());
 }
 
 TEST_F(ExampleBuild, PlainNumbersFillTheirSlotsAcrossBlocksLeftAndMetAgain)
 {
-    master({ QStringLiteral("1500"), QStringLiteral("3"), QStringLiteral("1501"), QStringLiteral("1000"),
-        QStringLiteral("1001"), QStringLiteral("3") });
+    master({QStringLiteral("1500"), QStringLiteral("3"), QStringLiteral("1501"), QStringLiteral("1000"),
+        QStringLiteral("1001"), QStringLiteral("3")});
     EXPECT_EQ(build(), 6); // the repeated number counts twice
     EXPECT_TRUE(messages.isEmpty());
     const QStringList block0 = lines("REI_0.txt");
@@ -78,12 +78,12 @@ TEST_F(ExampleBuild, PlainNumbersFillTheirSlotsAcrossBlocksLeftAndMetAgain)
 
 TEST_F(ExampleBuild, LetteredNumbersGoToTheFileOfTheFirstLetterTestedAndAreAppended)
 {
-    master({ QStringLiteral("a12"), QStringLiteral("ba3"), QStringLiteral("f1"), QStringLiteral("B12"),
+    master({QStringLiteral("a12"), QStringLiteral("ba3"), QStringLiteral("f1"), QStringLiteral("B12"),
         QStringLiteral("k5"), QStringLiteral("0"), QStringLiteral("7,two-fields"), QString(),
-        QStringLiteral(",empty,number") });
+        QStringLiteral(",empty,number")});
     EXPECT_EQ(build(), 3);
-    EXPECT_EQ(lines("REI_A.txt"), QStringList({ ex(QStringLiteral("a12")), ex(QStringLiteral("ba3")) }));
-    EXPECT_EQ(lines("REI_F.txt"), QStringList({ ex(QStringLiteral("f1")) }));
+    EXPECT_EQ(lines("REI_A.txt"), QStringList({ex(QStringLiteral("a12")), ex(QStringLiteral("ba3"))}));
+    EXPECT_EQ(lines("REI_F.txt"), QStringList({ex(QStringLiteral("f1"))}));
     EXPECT_FALSE(exists("REI_B.txt"));
     EXPECT_FALSE(exists("REI_0.txt"));
 
@@ -94,15 +94,15 @@ TEST_F(ExampleBuild, LetteredNumbersGoToTheFileOfTheFirstLetterTestedAndAreAppen
 
 TEST_F(ExampleBuild, UntouchedBlocksStayAsTheyAreAndShortBlocksArePadded)
 {
-    root.writeLines(kFolder + QStringLiteral("REI_0.txt"), { QStringLiteral("kept as it is") });
-    root.writeLines(kFolder + QStringLiteral("REI_1.txt"), { QStringLiteral("1001,old,h") });
-    master({ QStringLiteral("1004") });
+    root.writeLines(kFolder + QStringLiteral("REI_0.txt"), {QStringLiteral("kept as it is")});
+    root.writeLines(kFolder + QStringLiteral("REI_1.txt"), {QStringLiteral("1001,old,h")});
+    master({QStringLiteral("1004")});
     const QByteArray before = root.readBytes(kFolder + QStringLiteral("REI_0.txt"));
     EXPECT_EQ(build(), 1);
     EXPECT_EQ(root.readBytes(kFolder + QStringLiteral("REI_0.txt")), before);
     EXPECT_EQ(lines("REI_1.txt"),
-        QStringList({ QStringLiteral("1001,old,h"), QStringLiteral("1002::空き番号"), QStringLiteral("1003::空き番号"),
-            ex(QStringLiteral("1004")) }));
+        QStringList({QStringLiteral("1001,old,h"), QStringLiteral("1002::空き番号"), QStringLiteral("1003::空き番号"),
+            ex(QStringLiteral("1004"))}));
     const QByteArray block1 = root.readBytes(kFolder + QStringLiteral("REI_1.txt"));
     EXPECT_EQ(build(), 1);
     EXPECT_EQ(root.readBytes(kFolder + QStringLiteral("REI_1.txt")), block1);
@@ -131,14 +131,13 @@ TEST(ExampleIdentity, RandomOrderOverExistingFilesAndDoubled)
             const QString title = kind == 2 ? QStringLiteral("한국の本") : QStringLiteral("題 %1").arg(i);
             master.append(QStringLiteral("%1,%2,ヒント,210.1,,3").arg(number, title));
         }
-        for (TempRoot *r : { &fast, &slow }) {
+        for (TempRoot *r : {&fast, &slow}) {
             QDir(r->path(kFolder)).removeRecursively();
             r->makeFolder(kFolder);
             r->writeLines(QStringLiteral("StudyTaxel/Reidai_All.csv"), master, seed == 2);
             r->writeBytes(kFolder + QStringLiteral("REI_2.txt"), EncodeLines(EmptyExampleBlock(2), E::Utf8));
-            r->writeBytes(
-                kFolder + QStringLiteral("REI_4.txt"), EncodeLines({ QStringLiteral("4001,x,y") }, E::Utf16LE));
-            r->writeBytes(kFolder + QStringLiteral("REI_B.txt"), EncodeLines({ QStringLiteral("b0,x,y") }, E::Utf8));
+            r->writeBytes(kFolder + QStringLiteral("REI_4.txt"), EncodeLines({QStringLiteral("4001,x,y")}, E::Utf16LE));
+            r->writeBytes(kFolder + QStringLiteral("REI_B.txt"), EncodeLines({QStringLiteral("b0,x,y")}, E::Utf8));
             if (seed == 3)
                 r->writeBytes(kFolder + QStringLiteral("REI_0.txt"), EncodeLines(EmptyExampleBlock(0), E::Utf16BE));
         }

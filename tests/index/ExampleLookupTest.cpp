@@ -40,11 +40,11 @@ protected:
 
 TEST(ExampleNumbers, CutAtSlashesTheLastPieceToSixCharacters)
 {
-    EXPECT_EQ(ExampleNumbersForSlots(QStringLiteral("a12/a13")),
-        QStringList({ QStringLiteral("a12"), QStringLiteral("a13") }));
+    EXPECT_EQ(
+        ExampleNumbersForSlots(QStringLiteral("a12/a13")), QStringList({QStringLiteral("a12"), QStringLiteral("a13")}));
     EXPECT_EQ(ExampleNumbersForSlots(QStringLiteral("a12//a13")),
-        QStringList({ QStringLiteral("a12"), QString(), QStringLiteral("a13") }));
-    EXPECT_EQ(ExampleNumbersForSlots(QStringLiteral("1234567")), QStringList({ QStringLiteral("123456") }));
+        QStringList({QStringLiteral("a12"), QString(), QStringLiteral("a13")}));
+    EXPECT_EQ(ExampleNumbersForSlots(QStringLiteral("1234567")), QStringList({QStringLiteral("123456")}));
     EXPECT_EQ(ExampleNumbersForSlots(QStringLiteral("1/2/3/4/5")).size(), 4);
     EXPECT_EQ(WidenBlanks(QStringLiteral(" a b")), QStringLiteral("　a　b"));
 }
@@ -52,8 +52,8 @@ TEST(ExampleNumbers, CutAtSlashesTheLastPieceToSixCharacters)
 TEST_F(Lookup, SlotCollectsEveryLineThatBeginsWithTheNumberPracticeTakesTheFirst)
 {
     file(QStringLiteral("REI_A.txt"),
-        { QStringLiteral("a1,first,h1,100"), QStringLiteral("a2,other,h,1"), QStringLiteral("a10,tenth,h10,110,111"),
-            QStringLiteral("a12,twelfth title,h12,,112") });
+        {QStringLiteral("a1,first,h1,100"), QStringLiteral("a2,other,h,1"), QStringLiteral("a10,tenth,h10,110,111"),
+            QStringLiteral("a12,twelfth title,h12,,112")});
     const ExampleTexts t = slot("a1");
     EXPECT_EQ(t.code, 0);
     EXPECT_TRUE(t.written);
@@ -87,20 +87,20 @@ TEST_F(Lookup, SlotCodes)
     EXPECT_EQ(slot("2002").code, 0);
     EXPECT_EQ(slot("2003").code, -9); // one field
     EXPECT_EQ(slot("2004").code, -9); // empty title
-    file(QStringLiteral("REI_0.txt"), { QStringLiteral("1,one,h") });
+    file(QStringLiteral("REI_0.txt"), {QStringLiteral("1,one,h")});
     EXPECT_EQ(slot("0").code, -9); // below 1: no line
     EXPECT_EQ(slot("2").code, -9); // beyond the end of a short file
 }
 
 TEST_F(Lookup, TheLastLetterFoundDecidesAndKIsALetterOnlyForPractice)
 {
-    file(QStringLiteral("REI_A.txt"), { QStringLiteral("ab3,fromA,h") });
-    file(QStringLiteral("REI_B.txt"), { QStringLiteral("ab3,fromB,h") });
+    file(QStringLiteral("REI_A.txt"), {QStringLiteral("ab3,fromA,h")});
+    file(QStringLiteral("REI_B.txt"), {QStringLiteral("ab3,fromB,h")});
     EXPECT_EQ(slot("ab3").title, QStringLiteral("fromB"));
     EXPECT_EQ(practice("ab3").title, QStringLiteral("fromB"));
     EXPECT_EQ(slot("A3").code, -8); // capitals are no letters here: plain, reads 0
 
-    file(QStringLiteral("REI_hojo.txt"), { QStringLiteral("k7,hojo,h,1") });
+    file(QStringLiteral("REI_hojo.txt"), {QStringLiteral("k7,hojo,h,1")});
     EXPECT_EQ(practice("k7").title, QStringLiteral("hojo"));
     EXPECT_EQ(slot("k7").code, -8); // plain 0 in the item search window: block 0 is missing
     block(QStringLiteral("REI_0.txt"), 0, 6, QStringLiteral("7,seven,h"));
@@ -111,7 +111,7 @@ TEST_F(Lookup, PracticeLetteredLayoutsAndCodes)
 {
     EXPECT_EQ(practice("d1").code, -1);
     file(QStringLiteral("REI_D.txt"),
-        { QStringLiteral("d1,title,aim,hint,explanation,p1,,p2"), QStringLiteral("d2::空き番号") });
+        {QStringLiteral("d1,title,aim,hint,explanation,p1,,p2"), QStringLiteral("d2::空き番号")});
     const ExampleTexts fixed = practice("d1", 0, true);
     EXPECT_TRUE(fixed.aimWritten);
     EXPECT_EQ(fixed.aim, QStringLiteral("aim"));
@@ -141,11 +141,11 @@ TEST_F(Lookup, PracticePlainNumbersUseTheFileOfTheSet)
     EXPECT_EQ(practice("1005", 22).code, -3);
     EXPECT_EQ(practice("1005", 0).code, -5);
 
-    const char *const names[] = { "REI_kihon.txt", "REI_kei.txt", "REI_tiri.txt", "REI_kai.txt", "REI_gen.txt",
-        "REI_kenk.txt", "REI_bunk.txt", "REI_rekiz.txt", "REI_bunz.txt", "REI_kiko.txt", "REI_zu.txt", "REI_all.txt" };
+    const char *const names[] = {"REI_kihon.txt", "REI_kei.txt", "REI_tiri.txt", "REI_kai.txt", "REI_gen.txt",
+        "REI_kenk.txt", "REI_bunk.txt", "REI_rekiz.txt", "REI_bunz.txt", "REI_kiko.txt", "REI_zu.txt", "REI_all.txt"};
     for (int i = 0; i < 12; ++i) {
         const QString name = QString::fromLatin1(names[i]);
-        file(name, { QStringLiteral("1,") + name + QStringLiteral(",h") });
+        file(name, {QStringLiteral("1,") + name + QStringLiteral(",h")});
         EXPECT_EQ(practice("1", i == 0 ? 0 : 10 + i).title, name);
     }
 }

@@ -38,8 +38,8 @@ TEST(IndexEntries, OneLinePerKeywordWithTheSlashRulesAndSkips)
         lines.append(e.line);
     lines.sort();
     EXPECT_EQ(lines,
-        QStringList({ QStringLiteral("図書館,としょかん,総記,図書館情報学,010,a12/a13,5"),
-            QStringLiteral("学校*,としょかん,総記,図書館情報学,010,a12/a13,5") }));
+        QStringList({QStringLiteral("図書館,としょかん,総記,図書館情報学,010,a12/a13,5"),
+            QStringLiteral("学校*,としょかん,総記,図書館情報学,010,a12/a13,5")}));
 
     EXPECT_EQ(onlyLine(QStringLiteral("0,/210.123456,X,,,,,7")), QStringLiteral("X**,,,,210.1234,,7"));
     EXPECT_EQ(onlyLine(QStringLiteral("0,210.123456,X,,,,,7")), QStringLiteral("X**,,,,210.123456,,7"));
@@ -50,8 +50,8 @@ TEST(IndexEntries, OneLinePerKeywordWithTheSlashRulesAndSkips)
     EXPECT_EQ(onlyLine(QStringLiteral("0,1,X,%1,d1,\"d 2\",,7,more").arg(QString(40, QChar(u'ア')))),
         QStringLiteral("X**,%1,d1,d 2,1,,7").arg(QString(30, QChar(u'ア'))));
 
-    for (const char16_t *skipped : { u"*1,/010,図書館,と,総記,図書館情報学,,5", u"1,/010,図書館,と,総記,図書館情報学,5",
-             u"1,,図書館,と,総記,図書館情報学,,5", u"1,/010,,と,総記,図書館情報学,,5", u"" })
+    for (const char16_t *skipped : {u"*1,/010,図書館,と,総記,図書館情報学,,5", u"1,/010,図書館,と,総記,図書館情報学,5",
+             u"1,,図書館,と,総記,図書館情報学,,5", u"1,/010,,と,総記,図書館情報学,,5", u""})
         EXPECT_TRUE(IndexEntriesOf(QString::fromUtf16(skipped)).isEmpty()) << QString::fromUtf16(skipped).toStdString();
 }
 
@@ -65,9 +65,9 @@ TEST(MakeKoumokuIndex, MissingOrEmptyMasterGivesItsMessagesAndMinusOne)
     root.writeBytes(QStringLiteral("StudyTaxel/Koumoku_All.csv"), QByteArray());
     EXPECT_EQ(MakeKoumokuIndex(record), -1);
     EXPECT_EQ(messages,
-        QStringList({ QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"),
+        QStringList({QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"),
             QStringLiteral("分類項目データを読み込むことができませんでした！"),
-            QStringLiteral("分類項目データを読み込むことができませんでした！") }));
+            QStringLiteral("分類項目データを読み込むことができませんでした！")}));
     EXPECT_TRUE(SnapshotTree(root.path(kIndex)).isEmpty());
 }
 
@@ -76,17 +76,17 @@ TEST(MakeKoumokuIndex, WritesTheTreeAndASecondBuildDoublesEveryFile)
     TempRoot root;
     root.makeFolder(kIndex);
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
-        { QStringLiteral("*id,class,item,reading,main class,division,examples,sort"),
+        {QStringLiteral("*id,class,item,reading,main class,division,examples,sort"),
             QStringLiteral("1,/010,図書館・学校,としょかん,総記,図書館情報学,/a12/a13,5"),
             QStringLiteral("2,/010,図書館,としょかん,総記,図書館情報学,,6"), QStringLiteral("3,/290,X,,地理,地誌,,7"),
-            QString(), QStringLiteral("4,/290,Y,,地理,地誌,7") });
+            QString(), QStringLiteral("4,/290,Y,,地理,地誌,7")});
     EXPECT_EQ(MakeKoumokuIndex([](const QString &) {}), 4);
     const QString library = kIndex + QStringLiteral("/115/120/40");
     const QByteArray once = ToCp932(QStringLiteral("図書館,としょかん,総記,図書館情報学,010,a12/a13,5\r\n"
                                                    "図書館,としょかん,総記,図書館情報学,010,,6\r\n"));
     EXPECT_EQ(root.readBytes(library), once);
     EXPECT_EQ(
-        root.readLines(kIndex + QStringLiteral("/88/42/42")), QStringList({ QStringLiteral("X**,,地理,地誌,290,,7") }));
+        root.readLines(kIndex + QStringLiteral("/88/42/42")), QStringList({QStringLiteral("X**,,地理,地誌,290,,7")}));
     EXPECT_EQ(SnapshotTree(root.path(kIndex)).size(), 3);
 
     EXPECT_EQ(MakeKoumokuIndex([](const QString &) {}), 4);
@@ -97,7 +97,7 @@ TEST(MakeKoumokuIndex, AWriteThatFailsEndsTheBuildAndKeepsEarlierFiles)
 {
     TempRoot root;
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
-        { QStringLiteral("1,/1,map,,a,b,,1"), QStringLiteral("2,/2,図書館,,a,b,,2") });
+        {QStringLiteral("1,/1,map,,a,b,,1"), QStringLiteral("2,/2,図書館,,a,b,,2")});
     EXPECT_THROW(MakeKoumokuIndex([](const QString &) {}), FileError); // the index folder is missing
     EXPECT_FALSE(QFileInfo::exists(root.path(kIndex)));
 
@@ -110,7 +110,7 @@ TEST(MakeKoumokuIndex, AWriteThatFailsEndsTheBuildAndKeepsEarlierFiles)
         EXPECT_TRUE(e.text().contains(QStringLiteral("115/120/40"))) << e.text().toStdString();
     }
     EXPECT_EQ(
-        SnapshotTree(root.path(kIndex)).keys(), QStringList({ QStringLiteral("109/97/112"), QStringLiteral("115") }));
+        SnapshotTree(root.path(kIndex)).keys(), QStringList({QStringLiteral("109/97/112"), QStringLiteral("115")}));
 }
 
 // The fast builder against the line-by-line reference, on the same inputs in two data roots.
@@ -159,7 +159,7 @@ TEST_F(IndexIdentity, ExistingFilesInEveryEncodingCarryTheirEncodingOn)
 {
     using E = LineList::Encoding;
     const QStringList master = GenerateItemMaster(11, 300);
-    const QStringList old = { QStringLiteral("古い行,よみ,a,b,1,,9"), QStringLiteral("second,,,,2,,3") };
+    const QStringList old = {QStringLiteral("古い行,よみ,a,b,1,,9"), QStringLiteral("second,,,,2,,3")};
     forBoth([&](TempRoot &r) {
         r.makeFolder(kIndex);
         r.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"), master);

@@ -26,16 +26,16 @@ protected:
     void SetUp() override
     {
         file(u"図書館",
-            { u"図書館,としょかん,総記,図書館情報学,010,a12/a13,10",
+            {u"図書館,としょかん,総記,図書館情報学,010,a12/a13,10",
                 u"図書館学,としょかんがく,総記,図書館情報学,010.1,,5",
                 u"図書館,としょかん,総記,図書館情報学,010,a12/a13,10", // twice
-                u"公共図書館,こうきょう,総記,図書館,016.2,,20", u"short,line,図書館" });
-        file(u"ab*", { u"ab*,,x,y,1,,3" });
-        file(u"abc", { u"abc,,x,y,1,,3" });
-        file(u"X**", { u"X**,,x,y,9,,100" });
-        file(u"歴史*", { u"歴史*,れきし,歴史,歴史,200,,7", u"日本史,,歴史*,x,210,,8" });
-        file(u"lib", { u"lib,,x,pub,1,,20", u"library,,x,y,2,,30", u"lib,,x,y,3,,40" });
-        file(u"!!!", { u"!!!,,x,y,1,,20", u"!!!,,x,y,1,,30" });
+                u"公共図書館,こうきょう,総記,図書館,016.2,,20", u"short,line,図書館"});
+        file(u"ab*", {u"ab*,,x,y,1,,3"});
+        file(u"abc", {u"abc,,x,y,1,,3"});
+        file(u"X**", {u"X**,,x,y,9,,100"});
+        file(u"歴史*", {u"歴史*,れきし,歴史,歴史,200,,7", u"日本史,,歴史*,x,210,,8"});
+        file(u"lib", {u"lib,,x,pub,1,,20", u"library,,x,y,2,,30", u"lib,,x,y,3,,40"});
+        file(u"!!!", {u"!!!,,x,y,1,,20", u"!!!,,x,y,1,,30"});
     }
 
     int andCount(const char16_t *query, bool exact = false)
@@ -69,12 +69,12 @@ TEST_F(SearchTree, PartialSearchFindsEveryLineOfTheFileThatHoldsTheKey)
     const SearchResult r = SearchKoumokuAnd(QStringLiteral("図書館"), false);
     EXPECT_EQ(r.result, 3); // the repeated line once, the short line never
     EXPECT_EQ(r.hits,
-        QStringList({ QStringLiteral("00005,図書館学,としょかんがく,総記,図書館情報学,010.1,,5"),
+        QStringList({QStringLiteral("00005,図書館学,としょかんがく,総記,図書館情報学,010.1,,5"),
             QStringLiteral("00010,図書館,としょかん,総記,図書館情報学,010,a12/a13,10"),
-            QStringLiteral("00020,公共図書館,こうきょう,総記,図書館,016.2,,20") }));
+            QStringLiteral("00020,公共図書館,こうきょう,総記,図書館,016.2,,20")}));
     // short queries are padded and read only their own file
-    EXPECT_EQ(keysOf(SearchKoumokuAnd(QStringLiteral("ab"), false).hits), QStringList({ QStringLiteral("ab*") }));
-    EXPECT_EQ(keysOf(SearchKoumokuAnd(QStringLiteral("X"), false).hits), QStringList({ QStringLiteral("X**") }));
+    EXPECT_EQ(keysOf(SearchKoumokuAnd(QStringLiteral("ab"), false).hits), QStringList({QStringLiteral("ab*")}));
+    EXPECT_EQ(keysOf(SearchKoumokuAnd(QStringLiteral("X"), false).hits), QStringList({QStringLiteral("X**")}));
     EXPECT_EQ(andCount(u"x"), 0);
 }
 
@@ -82,7 +82,7 @@ TEST_F(SearchTree, ExactSearchComparesKeyAndDivisionNamesWithThePaddedKey)
 {
     EXPECT_EQ(andCount(u"歴史", true), 2); // field 0 in one line, field 2 in the other
     EXPECT_EQ(keysOf(SearchKoumokuAnd(QStringLiteral("図書館"), true).hits),
-        QStringList({ QStringLiteral("図書館"), QStringLiteral("公共図書館") }));
+        QStringList({QStringLiteral("図書館"), QStringLiteral("公共図書館")}));
     EXPECT_EQ(andCount(u"図書", true), 0);
     EXPECT_FALSE(
         MatchesSearchKey(QStringLiteral("日本史,にほんし,歴史,日本,210,a1,8"), QStringLiteral("にほんし"), true));
@@ -107,7 +107,7 @@ TEST_F(SearchTree, OrMergesAllKeywordsAndFailsWhenOneHasNoFile)
 {
     const SearchResult r = SearchKoumokuOr(QStringLiteral("ab/X abc"), false);
     EXPECT_EQ(r.result, 3);
-    EXPECT_EQ(keysOf(r.hits), QStringList({ QStringLiteral("ab*"), QStringLiteral("abc"), QStringLiteral("X**") }));
+    EXPECT_EQ(keysOf(r.hits), QStringList({QStringLiteral("ab*"), QStringLiteral("abc"), QStringLiteral("X**")}));
     const SearchResult missing = SearchKoumokuOr(QStringLiteral("図書館 nothing"), false);
     EXPECT_EQ(missing.result, -1);
     EXPECT_TRUE(missing.hits.isEmpty());
@@ -116,7 +116,7 @@ TEST_F(SearchTree, OrMergesAllKeywordsAndFailsWhenOneHasNoFile)
 
 TEST_F(SearchTree, QueriesWithoutKeywordsFindNothing)
 {
-    for (const QString &q : { QString(), QStringLiteral("/"), QStringLiteral("  "), QStringLiteral("・　") }) {
+    for (const QString &q : {QString(), QStringLiteral("/"), QStringLiteral("  "), QStringLiteral("・　")}) {
         EXPECT_EQ(SearchKoumokuAnd(q, false).result, 0);
         EXPECT_EQ(SearchKoumokuOr(q, true).result, 0);
     }
@@ -127,12 +127,12 @@ TEST_F(SearchTree, QueriesWithoutKeywordsFindNothing)
 TEST_F(SearchTree, BlanksInsideFieldsKeepEveryFieldInItsPlace)
 {
     file(u"江戸時",
-        { u"江戸時代,エド ジダイ,歴史,日本史,210.5,2007/b4,83", u"江戸時代史,エドジダイシ,歴史,日本史,210.5,,84",
-            u"江戸時代,エド,歴史,日本史,210.5,,4" });
+        {u"江戸時代,エド ジダイ,歴史,日本史,210.5,2007/b4,83", u"江戸時代史,エドジダイシ,歴史,日本史,210.5,,84",
+            u"江戸時代,エド,歴史,日本史,210.5,,4"});
     const SearchResult r = SearchKoumokuAnd(QStringLiteral("江戸時"), false);
     ASSERT_EQ(r.result, 3);
     EXPECT_EQ(keysOf(r.hits),
-        QStringList({ QStringLiteral("江戸時代"), QStringLiteral("江戸時代"), QStringLiteral("江戸時代史") }));
+        QStringList({QStringLiteral("江戸時代"), QStringLiteral("江戸時代"), QStringLiteral("江戸時代史")}));
     const HitFields hit = SplitHitLine(r.hits.at(1));
     ASSERT_TRUE(hit.valid);
     EXPECT_EQ(hit.reading, QStringLiteral("エド ジダイ"));

@@ -76,8 +76,7 @@ TEST(PracticeFixedOrder, ProgressFileStartPositionAndStepBack)
 {
     TempRoot root;
     root.writeLines(kFolder + QStringLiteral("ren_num_ouyou.txt"),
-                    {QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"), QStringLiteral("a4"),
-                     QStringLiteral("a5")});
+        {QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"), QStringLiteral("a4"), QStringLiteral("a5")});
     root.writeLines(kFolder + QStringLiteral("study_ouyou.txt"), {QStringLiteral("3"), QStringLiteral("9")});
     PracticeState state;
     FakeLookup lookup;
@@ -115,8 +114,17 @@ TEST(PracticeFixedOrder, SavedValuesAreShownAsTheyAreButKeptInRange)
     QStringList list = numbers(1, 20);
     root.writeLines(kFolder + QStringLiteral("ren_num_kihon.txt"), list);
     PracticeState state;
-    const struct { const char *saved; int position; const char *shown; } cases[] = {
-        {"12ab", 12, "12ab"}, {"  7", 7, "  7"}, {"-5", 0, "0"}, {"999", 20, "20"}, {"x", 0, "x"},
+    const struct
+    {
+        const char *saved;
+        int position;
+        const char *shown;
+    } cases[] = {
+        {"12ab", 12, "12ab"},
+        {"  7", 7, "  7"},
+        {"-5", 0, "0"},
+        {"999", 20, "20"},
+        {"x", 0, "x"},
     };
     for (const auto &c : cases) {
         root.writeLines(kFolder + QStringLiteral("study_kihon.txt"), {QString::fromLatin1(c.saved)});

@@ -8,7 +8,8 @@
 #include <QFileInfo>
 #include <QStringEncoder>
 
-TempRoot::TempRoot() : m_previousRoot(DataRoot::root())
+TempRoot::TempRoot()
+    : m_previousRoot(DataRoot::root())
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("StudyTaxel"));
     DataRoot::setRoot(m_dir.path());

@@ -12,15 +12,15 @@ TEST(DesktopEntryQuoting, ExecArgumentsCannotInjectAnything)
     EXPECT_EQ(quoteExecArgument(QStringLiteral("/opt/taxel/taxel")), QStringLiteral("/opt/taxel/taxel"));
     EXPECT_EQ(quoteExecArgument(QStringLiteral("/a b/taxel")), QStringLiteral("\"/a b/taxel\""));
     EXPECT_EQ(quoteExecArgument(QStringLiteral("/x\"$(rm -rf ~)`id`\\/t")),
-              QStringLiteral("\"/x\\\"\\$(rm -rf ~)\\`id\\`\\\\/t\""));
+        QStringLiteral("\"/x\\\"\\$(rm -rf ~)\\`id\\`\\\\/t\""));
     EXPECT_EQ(quoteExecArgument(QStringLiteral("/100%/t")), QStringLiteral("/100%%/t"));
     EXPECT_EQ(quoteExecArgument(QStringLiteral("/x;y")), QStringLiteral("\"/x;y\""));
 }
 
 TEST(DesktopEntryQuoting, KeyValuesEscapeBackslashesAndLineBreaks)
 {
-    const QString text = entryText(QStringLiteral("/a\\b/taxel"), QStringLiteral("/r\noot/StudyTaxel/Bin/"),
-                                   QStringLiteral("Taxel起動"));
+    const QString text = entryText(
+        QStringLiteral("/a\\b/taxel"), QStringLiteral("/r\noot/StudyTaxel/Bin/"), QStringLiteral("Taxel起動"));
     const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_EQ(lines.first(), QStringLiteral("[Desktop Entry]"));
     EXPECT_TRUE(lines.contains(QStringLiteral("Comment=Taxel起動")));
@@ -47,6 +47,6 @@ TEST(DesktopEntryFile, PointsAtTheBinFolderUnderTheDataRootAndFailsQuietly)
     EXPECT_TRUE(text.contains(QStringLiteral("\nExec=/usr/bin/taxel\n")));
 
     EXPECT_EQ(saveShortcutFile(desktop.path() + QStringLiteral("/missing/Taxel.desktop"), QStringLiteral("t"),
-                               QStringLiteral("p"), QStringLiteral("d")),
-              -1);
+                  QStringLiteral("p"), QStringLiteral("d")),
+        -1);
 }

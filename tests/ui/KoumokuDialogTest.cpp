@@ -49,9 +49,9 @@ protected:
         root.makeFolder(QStringLiteral("StudyTaxel/ReidaiData"));
         root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"), items);
         root.writeLines(QStringLiteral("StudyTaxel/Reidai_All.csv"),
-            { QStringLiteral("a12,学校図書館の本,図書館は010。,010,,017"),
+            {QStringLiteral("a12,学校図書館の本,図書館は010。,010,,017"),
                 QStringLiteral("a13,図書館の歴史,形式区分-02を付ける。,010.2"),
-                QStringLiteral("1001,地図の本,地図は290.38。,290.38") });
+                QStringLiteral("1001,地図の本,地図は290.38。,290.38")});
         ASSERT_GT(MakeKoumokuIndex([](const QString &) {}), 0);
         ASSERT_GT(MakeReidaiData([](const QString &) {}), 0);
 
@@ -137,7 +137,7 @@ TEST_F(KoumokuDialogTest, EnterSearchesCountsAndReportsNoMatch)
     ASSERT_FALSE(child<QLabel>("Lmask")->isHidden());
     entry()->setFocus();
     search(QStringLiteral("存在しない"));
-    EXPECT_EQ(messages.messages(), QStringList({ QStringLiteral("一致する分類項目はありません！") }));
+    EXPECT_EQ(messages.messages(), QStringList({QStringLiteral("一致する分類項目はありません！")}));
     EXPECT_EQ(text("LhitDataNum"), QStringLiteral("0 件のデータ"));
     EXPECT_TRUE(child<QLabel>("Lmask")->isHidden());
 

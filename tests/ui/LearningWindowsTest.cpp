@@ -4,8 +4,8 @@
 #include "app/Shell.h"
 #include "datafiles/ProgramRandom.h"
 #include "learning/PracticeState.h"
-#include "ui/U_study.h"
 #include "ui/LinkLabel.h"
+#include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 
 #include <QComboBox>
@@ -35,7 +35,7 @@ void writePdf(const QString &path, int pages)
     }
 }
 
-template<typename T> T *child(const QWidget &window, const QString &name)
+template <typename T> T *child(const QWidget &window, const QString &name)
 {
     T *found = window.findChild<T *>(name);
     EXPECT_NE(found, nullptr) << name.toStdString();
@@ -55,8 +55,8 @@ protected:
     void SetUp() override
     {
         root.writeLines(kStudy + QStringLiteral("kubun_rui3.txt"),
-                        {QStringLiteral("政治：2"), QStringLiteral("法律：0003"), QStringLiteral("目次だけ"),
-                         QStringLiteral("経済：99"), QStringLiteral("社会：0")});
+            {QStringLiteral("政治：2"), QStringLiteral("法律：0003"), QStringLiteral("目次だけ"),
+                QStringLiteral("経済：99"), QStringLiteral("社会：0")});
         writePdf(root.path(kStudy + QStringLiteral("taxel_rui3.pdf")), 3);
         window.show();
     }
@@ -117,7 +117,7 @@ TEST_F(StudyWindowTest, TopicsShowTheirPageInOneFreshView)
     EXPECT_TRUE(messages.messages().isEmpty());
 
     choose(2); // no "："
-    EXPECT_EQ(messages.messages(), QStringList{QStringLiteral("正しい文書を指定できませんでした！")});
+    EXPECT_EQ(messages.messages(), QStringList {QStringLiteral("正しい文書を指定できませんでした！")});
     EXPECT_EQ(window.documentViews(), 1);
     EXPECT_TRUE(window.documentUrl().isEmpty()) << "the renewed view was told nothing";
 }
@@ -148,18 +148,18 @@ protected:
     {
         SetDesktopOpener([this](const QUrl &url) { opened.append(url); });
         root.writeLines(kExamples + QStringLiteral("ren_num_kihon.txt"),
-                        {QStringLiteral("k1"), QStringLiteral("k2"), QStringLiteral("1")});
+            {QStringLiteral("k1"), QStringLiteral("k2"), QStringLiteral("1")});
         root.writeLines(kExamples + QStringLiteral("REI_hojo.txt"),
-                        {QStringLiteral("k1,地図の歴史,ねらい1,ヒント1,解説1,290.2,,290.1"),
-                         QStringLiteral("k2,題2,ねらい2,,解説2,100")});
+            {QStringLiteral("k1,地図の歴史,ねらい1,ヒント1,解説1,290.2,,290.1"),
+                QStringLiteral("k2,題2,ねらい2,,解説2,100")});
         root.writeLines(kExamples + QStringLiteral("REI_kihon.txt"), {QStringLiteral("1,平易な題,ヒント,010")});
         QStringList block;
         for (int n = 1; n <= 6; ++n)
             block.append(QStringLiteral("%1,題%1 x,ヒント%1,%1.1").arg(n));
         root.writeLines(kExamples + QStringLiteral("REI_0.txt"), block);
         root.writeLines(kExamples + QStringLiteral("ren_num_2.txt"),
-                        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                         QStringLiteral("5"), QStringLiteral("6")});
+            {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                QStringLiteral("6")});
         root.writeLines(kExamples + QStringLiteral("ren_num_hojo.txt"), {QStringLiteral("1")});
         root.writeLines(kExamples + QStringLiteral("REI_all.txt"), {QStringLiteral("1,全体,,9")});
         window.show();
@@ -183,7 +183,7 @@ TEST_F(PracticeWindowTest, AskingBeforeAnySetOnlyTellsThatThereIsNoExercise)
 {
     child<QLabel>(window, QStringLiteral("STren1"))->setText(QStringLiteral("old"));
     click("Bques");
-    EXPECT_EQ(messages.messages(), QStringList{PracticeState::noExerciseMessage()});
+    EXPECT_EQ(messages.messages(), QStringList {PracticeState::noExerciseMessage()});
     EXPECT_TRUE(shown("STren1").isEmpty());
     EXPECT_TRUE(control("PkihonExp")->isHidden());
     EXPECT_FALSE(control("CBhojokoumoku")->isEnabled());
@@ -210,7 +210,7 @@ TEST_F(PracticeWindowTest, BasicSetShowsAimThenAnswerAndExplanationAndSavesProgr
     EXPECT_EQ(shown("SThint1"), QStringLiteral("ヒント1"));
 
     click("BsaveLast");
-    EXPECT_EQ(messages.messages(), QStringList{PracticeState::savedMessage()});
+    EXPECT_EQ(messages.messages(), QStringList {PracticeState::savedMessage()});
     EXPECT_EQ(root.readBytes(kExamples + QStringLiteral("study_kihon.txt")), QByteArray("1\r\n"));
 
     click("Bques"); // k2 has no hint
@@ -269,7 +269,7 @@ TEST_F(PracticeWindowTest, ModesFollowTheChosenSet)
     tables->setCurrentIndex(1);
     emit tables->activated(1); // no list for the geographic division
     EXPECT_TRUE(shown("SThint").startsWith(QStringLiteral("地理区分：")));
-    EXPECT_EQ(messages.messages(), QStringList{PracticeState::listMissingMessage()});
+    EXPECT_EQ(messages.messages(), QStringList {PracticeState::listMissingMessage()});
     EXPECT_EQ(window.state().setCode(), 21);
     window.CBhojokoumokuClick(-1);
     EXPECT_EQ(messages.messages().constLast(), PracticeState::invalidItemMessage());
@@ -312,7 +312,7 @@ TEST_F(PracticeWindowTest, AFailedProgressSaveSaysSoAndKeepsThePreviousFile)
     EXPECT_FALSE(messages.messages().contains(PracticeState::savedMessage()));
     EXPECT_EQ(root.readBytes(QStringLiteral("StudyTaxel/ReidaiData-moved/study_kihon.txt")), QByteArray("1\r\n"));
     EXPECT_EQ(QDir(folder + QStringLiteral("-moved")).entryList(QDir::Files).filter(QStringLiteral("study_kihon")),
-              QStringList{QStringLiteral("study_kihon.txt")})
+        QStringList {QStringLiteral("study_kihon.txt")})
         << "no half-written file beside it";
 
     root.writeBytes(QStringLiteral("StudyTaxel/ReidaiData"), "x"); // the path runs through a regular file

@@ -5,8 +5,8 @@
 #include "app/Messages.h"
 #include "app/Shell.h"
 #include "app/TaxelApplication.h"
-#include "datafiles/FileError.h"
 #include "app/U_taxel.h"
+#include "datafiles/FileError.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
 #include "ui/U_study.h"
@@ -39,7 +39,7 @@ protected:
         SetDesktopOpener({});
         DesktopEntry::setDesktopFolder(QString());
     }
-    template<typename T> T *control(const char *name) const
+    template <typename T> T *control(const char *name) const
     {
         T *found = MainForm->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
@@ -60,7 +60,13 @@ TEST_F(MainFormTest, StartUpMakesTheFiveWindowsWithTheirCaptionsAndSizes)
     EXPECT_EQ(MainForm->objectName(), QStringLiteral("MainForm"));
     EXPECT_EQ(MainForm->windowTitle(), QStringLiteral("Taxel"));
     EXPECT_EQ(MainForm->size(), QSize(509, 596));
-    const struct { QWidget *window; const char *name; const char16_t *caption; QSize size; } windows[] = {
+    const struct
+    {
+        QWidget *window;
+        const char *name;
+        const char16_t *caption;
+        QSize size;
+    } windows[] = {
         {KoumokuDialog, "KoumokuDialog", u"分類項目の検索", {1195, 723}},
         {DialogStudy, "DialogStudy", u"分類記号付与の学習", {1136, 734}},
         {TutorialDialog, "TutorialDialog", u"分類記号付与のチュートリアル", {1080, 712}},
@@ -99,7 +105,7 @@ TEST_F(MainFormTest, HoverDescriptionsStayUntilTheBareSurfaceIsEntered)
 
     MainForm->BstudyMouseEnter(control<QLabel>("STsetumei")); // the description box itself
     MainForm->BstudyMouseEnter(control<QWidget>("Phelp"));
-    MainForm->Lkensaku1MouseEnter(bstudy);                    // a link handler given a button
+    MainForm->Lkensaku1MouseEnter(bstudy); // a link handler given a button
     EXPECT_EQ(description(), studyText);
 
     for (const char *name : {"Btutorial", "Bsaimoku", "Bkoumoku", "Bhelp"}) {
@@ -108,8 +114,9 @@ TEST_F(MainFormTest, HoverDescriptionsStayUntilTheBareSurfaceIsEntered)
         EXPECT_FALSE(description().isEmpty()) << name;
     }
     MainForm->Lkensaku1MouseEnter(control<QWidget>("Lkensaku2"));
-    EXPECT_EQ(description(), QStringLiteral("国会図書館オンライン（NDL-OPAC）の検索ページに接続します。"
-                                            "データベースの収録数は最も多いですが、基本情報のみが表示されます。"));
+    EXPECT_EQ(description(),
+        QStringLiteral("国会図書館オンライン（NDL-OPAC）の検索ページに接続します。"
+                       "データベースの収録数は最も多いですが、基本情報のみが表示されます。"));
     MainForm->FormMouseEnter();
     EXPECT_TRUE(description().isEmpty());
 }
@@ -128,7 +135,7 @@ TEST_F(MainFormTest, HelpPanelExpandsCollapsesAndCollapsesBeforeItsCommandsAct)
     MainForm->BhelpClick();
     MainForm->BverClick();
     EXPECT_EQ(phelp->height(), 33);
-    EXPECT_EQ(m_messages.messages(), QStringList{QStringLiteral("Bld.020 2022/4/28 \nTaxel taxel.exe")});
+    EXPECT_EQ(m_messages.messages(), QStringList {QStringLiteral("Bld.020 2022/4/28 \nTaxel taxel.exe")});
 
     MainForm->BhelpClick();
     MainForm->BmanualClick();
@@ -143,9 +150,10 @@ TEST_F(MainFormTest, CatalogueLinksAndTheExplanationPanel)
     MainForm->Lkensaku1Click();
     MainForm->Lkensaku2Click();
     MainForm->Lkensaku3Click();
-    EXPECT_EQ(m_opened, (QList<QUrl>{QUrl(QStringLiteral("https://ndlsearch.ndl.go.jp/")),
-                                     QUrl(QStringLiteral("https://ndlonline.ndl.go.jp/")),
-                                     QUrl(QStringLiteral("http://webcatplus.nii.ac.jp/"))}));
+    EXPECT_EQ(m_opened,
+        (QList<QUrl> {QUrl(QStringLiteral("https://ndlsearch.ndl.go.jp/")),
+            QUrl(QStringLiteral("https://ndlonline.ndl.go.jp/")),
+            QUrl(QStringLiteral("http://webcatplus.nii.ac.jp/"))}));
 
     auto *panel = control<QWidget>("Psetumei");
     MainForm->LhazimeniClick();
@@ -162,8 +170,9 @@ TEST_F(MainFormTest, CatalogueLinksAndTheExplanationPanel)
     MainForm->LcloseEXPClick();
     EXPECT_TRUE(panel->isHidden());
     for (int i = 1; i <= 6; ++i)
-        EXPECT_TRUE(control<QLabel>(QStringLiteral("Label%1").arg(i).toLatin1().constData())->text().startsWith(
-            QStringLiteral("  ")));
+        EXPECT_TRUE(control<QLabel>(QStringLiteral("Label%1").arg(i).toLatin1().constData())
+                        ->text()
+                        .startsWith(QStringLiteral("  ")));
 }
 
 TEST_F(MainFormTest, MaintenanceCommandsReportFailureAfterTheBuildersMessages)
@@ -184,7 +193,8 @@ TEST_F(MainFormTest, AFailedIndexBuildShowsItsErrorAndGivesTheCursorBack)
         return true;
     }));
     ASSERT_EQ(m_messages.messages().size(), 1);
-    EXPECT_TRUE(m_messages.messages()[0].contains(QStringLiteral("109/97/112"))) << m_messages.messages()[0].toStdString();
+    EXPECT_TRUE(m_messages.messages()[0].contains(QStringLiteral("109/97/112")))
+        << m_messages.messages()[0].toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is not left behind";
 
     m_root.makeFolder(QStringLiteral("StudyTaxel/KoumokuIndex"));
@@ -202,7 +212,7 @@ TEST_F(MainFormTest, ActivationWritesTheDesktopEntryOnceAndOnlyIntoAnExistingDes
     DesktopEntry::setDesktopFolder(m_desktop.path());
     MainForm->FormActivate();
     MainForm->FormActivate();
-    EXPECT_EQ(m_messages.messages(), QStringList{QStringLiteral("デスクトップにTaxel起動アイコンを作成しました。")});
+    EXPECT_EQ(m_messages.messages(), QStringList {QStringLiteral("デスクトップにTaxel起動アイコンを作成しました。")});
     const QString entry = m_desktop.path() + QStringLiteral("/Taxel.desktop");
     ASSERT_TRUE(QFile::exists(entry));
     EXPECT_TRUE(QFile::permissions(entry) & QFile::ExeOwner);
@@ -220,5 +230,5 @@ TEST(ErrorsInHandlers, AreShownAndTheProgramGoesOn)
     EXPECT_FALSE(RunGuarded([]() -> bool { throw 42; }));
     EXPECT_TRUE(RunGuarded([] { return true; }));
     EXPECT_EQ(messages.messages(),
-              (QStringList{QStringLiteral("ファイル x を開けません"), QStringLiteral("boom"), QString()}));
+        (QStringList {QStringLiteral("ファイル x を開けません"), QStringLiteral("boom"), QString()}));
 }

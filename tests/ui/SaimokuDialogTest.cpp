@@ -28,9 +28,9 @@ const QString kTables = QStringLiteral("StudyTaxel/TaxelData/");
 void click(QWidget *widget, QPoint pos)
 {
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
 }
@@ -49,8 +49,9 @@ protected:
         write(u"hojo_bungakuCOM.txt", {u"3,小説"});
         write(u"hojo_rekisiZIDAI.txt", {u"01,通史", u"05,近世"});
         write(u"hojo_bungakuZIDAI.txt", {u"6,近代"}); // the summary table is missing
-        write(u"Saimoku_3.txt", {u"/310,政治,社会科学,政治,政治", u"/311,政治学,社会科学,政治,政治学",
-                                 u"/311.1,政治哲学,社会科学,政治,政治学", u"/336,経営管理,社会科学,経済,経営管理"});
+        write(u"Saimoku_3.txt",
+            {u"/310,政治,社会科学,政治,政治", u"/311,政治学,社会科学,政治,政治学",
+                u"/311.1,政治哲学,社会科学,政治,政治学", u"/336,経営管理,社会科学,経済,経営管理"});
         write(u"Saimoku_9.txt", {u"/913,小説,文学,日本文学,小説", u"/913.6,近代,文学,日本文学,小説"});
         window = std::make_unique<TSaimokuDialog>();
         window->show();
@@ -79,7 +80,7 @@ protected:
         QApplication::sendEvent(edit, &press);
     }
 
-    template<typename T = QWidget> T *child(const char *name) const
+    template <typename T = QWidget> T *child(const char *name) const
     {
         T *found = window->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
@@ -118,13 +119,13 @@ TEST_F(SaimokuDialogTest, TablesAreLoadedIntoHiddenListsWhenTheWindowIsMade)
     EXPECT_EQ(child<QComboBox>("CBkoumokuhyou")->count(), 0);
     EXPECT_EQ(child<QComboBox>("CBzidaibun")->count(), 1);
     for (const char *name : {"CBkeisiki1", "CBkeisiki2", "CBtiri1", "CBtiri2", "CBtihou", "CBkaiyou", "CBgengo",
-                             "CBgengocom", "CBbungakucom", "CBzidairekisi", "CBzidaibun", "CBkoumokuhyou", "Pzizyou",
-                             "Lrekisiexp", "Lkaisekiexp2", "Lkaisekiexp3", "Lkaisekiexp4"})
+             "CBgengocom", "CBbungakucom", "CBzidairekisi", "CBzidaibun", "CBkoumokuhyou", "Pzizyou", "Lrekisiexp",
+             "Lkaisekiexp2", "Lkaisekiexp3", "Lkaisekiexp4"})
         EXPECT_FALSE(shown(name)) << name;
     EXPECT_TRUE(shown("Lkeisikiexp"));
     EXPECT_EQ(window->windowTitle(), S(u"分類細目の検索"));
     EXPECT_EQ(child("Esaimoku")->statusTip(),
-              S(u"分類記号を入力して下さい。入力された分類記号を解析して、適用されている分類項目を表示します。"));
+        S(u"分類記号を入力して下さい。入力された分類記号を解析して、適用されている分類項目を表示します。"));
 }
 
 TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumber)
@@ -134,8 +135,8 @@ TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumb
     enter(QStringLiteral("31.10"));
     enter(QStringLiteral("510"));
     EXPECT_EQ(messages.messages(),
-              QStringList({S(u"入力した分類記号が不正です！"), S(u"3桁目と4桁目の間には、ピリオドが必要です！"),
-                           S(u"指定した分類記号の細目表データが読み込めません！")}));
+        QStringList({S(u"入力した分類記号が不正です！"), S(u"3桁目と4桁目の間には、ピリオドが必要です！"),
+            S(u"指定した分類記号の細目表データが読み込めません！")}));
     EXPECT_EQ(window->division(), 51);
     messages.clear();
 
@@ -180,11 +181,8 @@ TEST_F(SaimokuDialogTest, KindCaptionTicksTheBoxesOfItsCodes)
         {u"/311,政治学,社会科学,政治,1/311/1", u"形式区分", {QStringLiteral("CBkeisikiCH")}, 0, 0},
         {u"/311,政治学,社会科学,政治,10/311/1", u"日本地方区分", {}, 0, 0},
         {u"/311,政治学,社会科学,政治,11/311/1", u"形式区分+形式区分", {QStringLiteral("CBkeisikiCH")}, 1, 0},
-        {u"/311,政治学,社会科学,政治,12/311/1",
-         u"形式区分+地理区分",
-         {QStringLiteral("CBkeisikiCH"), QStringLiteral("CBtiriCH")},
-         0,
-         1},
+        {u"/311,政治学,社会科学,政治,12/311/1", u"形式区分+地理区分",
+            {QStringLiteral("CBkeisikiCH"), QStringLiteral("CBtiriCH")}, 0, 1},
         {u"/311,政治学,社会科学,政治,123/311/1", u"+海洋区分", {QStringLiteral("CBkaiyouCH")}, 0, 0},
         {u"/311,政治学,社会科学,政治,8/311/1", u"文学時代区分", {QStringLiteral("CBtihouCH")}, 0, 0},
         {u"/311,政治学,社会科学,政治,120/311/1", u"", {}, 0, 0},
@@ -223,8 +221,8 @@ TEST_F(SaimokuDialogTest, FormDivisionCountFollowsTheDescriptorAndEachFormulaRow
     EXPECT_EQ(window->formCount(), 2);
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,11/31/1.1,a/1/01,b/1/02,c/1/03"});
     EXPECT_EQ(window->formCount(), 1);
-    EXPECT_EQ(window->rowKinds(), (std::array<int, 3>{1, 1, 1}));
-    EXPECT_EQ(window->hojoCodes().lines(), QStringList{QStringLiteral("11")});
+    EXPECT_EQ(window->rowKinds(), (std::array<int, 3> {1, 1, 1}));
+    EXPECT_EQ(window->hojoCodes().lines(), QStringList {QStringLiteral("11")});
     EXPECT_EQ(text("STkakutyouBUN"), QStringLiteral("1.1"));
 
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,12/311"});
@@ -254,14 +252,14 @@ TEST_F(SaimokuDialogTest, FormulaRowsFillTheTableLists)
     EXPECT_EQ(text("SThojo2KM"), S(u"綱目分類"));
     EXPECT_TRUE(ticked("CBkoumokuCH"));
     EXPECT_EQ(text("SThojo3KM"), S(u"不明"));
-    EXPECT_EQ(window->rowKinds(), (std::array<int, 3>{3, 9, 12}));
+    EXPECT_EQ(window->rowKinds(), (std::array<int, 3> {3, 9, 12}));
 
     // the regional table's entry is also selected in its list, which appears
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,8/311/36"});
     EXPECT_EQ(text("SThojo1KN"), S(u"36,東京都"));
     EXPECT_EQ(child<QComboBox>("CBtihou")->currentIndex(), 1);
     EXPECT_TRUE(shown("CBtihou"));
-    EXPECT_EQ(window->hojoCodes().lines(), QStringList{QStringLiteral("8")});
+    EXPECT_EQ(window->hojoCodes().lines(), QStringList {QStringLiteral("8")});
 }
 
 TEST_F(SaimokuDialogTest, NotesPanelGrowsForASecondNoteAndResetRestoresIt)
@@ -309,10 +307,8 @@ TEST_F(SaimokuDialogTest, ReanalysisExplainsTheStructureOfAnUnknownCode)
         const char *structure;
         const char *note;
     };
-    const Case cases[] = {{"0253", "02+53", "Lkaisekiexp3"},
-                          {"253", "2+53", "Lkaisekiexp4"},
-                          {"53034", "53+34", "Lkaisekiexp2"},
-                          {"2053", "2+053", "Lkaisekiexp2"}};
+    const Case cases[] = {{"0253", "02+53", "Lkaisekiexp3"}, {"253", "2+53", "Lkaisekiexp4"},
+        {"53034", "53+34", "Lkaisekiexp2"}, {"2053", "2+053", "Lkaisekiexp2"}};
     for (const Case &c : cases) {
         analyse(QStringLiteral("336.") + QLatin1String(c.extension), {u"/336,経営管理,社会科学,経済"});
         ASSERT_EQ(text("STkakutyouBUN"), QLatin1String(c.extension));
@@ -327,7 +323,7 @@ TEST_F(SaimokuDialogTest, ReanalysisExplainsTheStructureOfAnUnknownCode)
     analyse(QStringLiteral("336.1"), {u"/336,経営管理,社会科学,経済"});
     child<QPushButton>("Bkaiseki")->click();
     EXPECT_EQ(messages.messages(),
-              QStringList{S(u"補助表の分類に一致するコードがありますが、正しい補助項目かどうかを判断する必要があります。")});
+        QStringList {S(u"補助表の分類に一致するコードがありますが、正しい補助項目かどうかを判断する必要があります。")});
     EXPECT_EQ(listText("CBkeisiki1"), S(u"01,理論")); // 1 found as 01
     EXPECT_EQ(listText("CBtiri1"), S(u"1,日本"));
     EXPECT_FALSE(shown("CBkeisiki1"));
@@ -369,16 +365,16 @@ TEST_F(SaimokuDialogTest, DivisionNinetyOneUsesTheLiteraryPeriods)
 TEST_F(SaimokuDialogTest, PickingASectionNameShowsItsKindValue)
 {
     analyse(QStringLiteral("311.1"),
-            {u"/311.1,政治学A,社会科学A,政治A,7/311/1", u"/311.1,政治学B,社会科学B,政治B,1/311/1"});
+        {u"/311.1,政治学A,社会科学A,政治A,7/311/1", u"/311.1,政治学B,社会科学B,政治B,1/311/1"});
     auto *names = child<QComboBox>("CBsanzi");
     ASSERT_EQ(names->count(), 2);
     EXPECT_EQ(names->currentIndex(), 0);
     EXPECT_EQ(text("STitizi"), S(u"社会科学B"));
-    EXPECT_EQ(window->hojoCodes().lines(), QStringList{QStringLiteral("7")});
+    EXPECT_EQ(window->hojoCodes().lines(), QStringList {QStringLiteral("7")});
 
     names->setCurrentIndex(0);
     emit names->activated(0);
-    EXPECT_EQ(messages.messages(), QStringList{QStringLiteral("7")});
+    EXPECT_EQ(messages.messages(), QStringList {QStringLiteral("7")});
     EXPECT_TRUE(shown("CBzidairekisi"));
     EXPECT_TRUE(shown("Lrekisiexp"));
 
@@ -409,5 +405,5 @@ TEST_F(SaimokuDialogTest, TheAnalysisSurvivesClosingAndReopening)
     EXPECT_EQ(listText("CBtiri1"), S(u"53,アメリカ合衆国"));
     EXPECT_TRUE(shown("Pzizyou"));
     EXPECT_EQ(window->division(), 31);
-    EXPECT_EQ(window->rowKinds(), (std::array<int, 3>{2, 0, 0}));
+    EXPECT_EQ(window->rowKinds(), (std::array<int, 3> {2, 0, 0}));
 }
