@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -280,19 +281,24 @@ void TMainForm::reportBuilderResult(int result)
 
 void TMainForm::LmakeKoumokuClick()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    int result = -1;
-    try {
-        result = MakeKoumokuIndex([](const QString &text) {
-            QApplication::restoreOverrideCursor(); // a message is read with the normal cursor
-            ShowMessage(text);
+    // The wait cursor comes on once the master file is loaded, and goes also when a write fails.
+    struct WaitCursor
+    {
+        bool shown = false;
+        void show()
+        {
             QApplication::setOverrideCursor(Qt::WaitCursor);
-        });
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
-    }
-    QApplication::restoreOverrideCursor();
+            shown = true;
+        }
+        void hide()
+        {
+            if (std::exchange(shown, false))
+                QApplication::restoreOverrideCursor();
+        }
+        ~WaitCursor() { hide(); }
+    } cursor;
+    const int result = MakeKoumokuIndex(&ShowMessage, [&cursor] { cursor.show(); });
+    cursor.hide();
     reportBuilderResult(result);
 }
 

@@ -51,13 +51,15 @@ QList<IndexEntry> IndexEntriesOf(const QString &masterLine)
     return entries;
 }
 
-int MakeKoumokuIndex(const MessageSink &show)
+int MakeKoumokuIndex(const MessageSink &show, const std::function<void()> &working)
 {
     LineList kari;
     if (LoadKoumokuAll(kari, show) < 1) {
         show(QStringLiteral("分類項目データを読み込むことができませんでした！"));
         return -1;
     }
+    if (working)
+        working();
 
     // The index files are worked out in memory, in the order the lines come, and each is written
     // once at the end with the bytes that loading, extending and saving it line by line would give.

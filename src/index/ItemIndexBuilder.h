@@ -26,5 +26,6 @@ QList<IndexEntry> IndexEntriesOf(const QString &masterLine);
 /// Builds the keyword index tree from the item master file. Returns the number of index lines
 /// written, or -1 after its messages when the master file is missing or empty. Lines are appended
 /// to index files that already exist. Throws FileError when an index file cannot be written (the
-/// files written before it stay); "StudyTaxel/KoumokuIndex" must exist.
-int MakeKoumokuIndex(const MessageSink &show);
+/// files written before it stay); "StudyTaxel/KoumokuIndex" must exist. \a working is called once
+/// the master file is loaded, before the long part begins (the window shows its wait cursor then).
+int MakeKoumokuIndex(const MessageSink &show, const std::function<void()> &working = {});
