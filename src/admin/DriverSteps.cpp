@@ -1,22 +1,34 @@
 #include "DriverSteps.h"
 
-#include "WindowDriver.h"
-#include "ui/LinkLabel.h"
+#include "driving/UserInput.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSignalBlocker>
 
 namespace {
+
+/// True when the point \a at of \a control shows the control itself, not another one above it.
+bool reachable(QWidget *window, QWidget *control, QPoint at, const QString &name, QString *error)
+{
+    QWidget *under = window->childAt(control->mapTo(window, at));
+    if (!under || under == control || control->isAncestorOf(under))
+        return true;
+    *error = QStringLiteral("%1 cannot be used now (under %2)").arg(name, under->objectName());
+    return false;
+}
+
+/// The control a user can see: shown in an open window and enabled.
 QWidget *usable(QWidget *window, const QString &name, QString *error)
 {
     QWidget *control = window->findChild<QWidget *>(name);
     if (!control) {
         *error = QStringLiteral("no control %1").arg(name);
+        return nullptr;
+    }
+    if (!window->isVisible()) {
+        *error = QStringLiteral("the window is closed");
         return nullptr;
     }
     if (!control->isVisibleTo(window) || !control->isEnabled()) {
@@ -25,6 +37,15 @@ QWidget *usable(QWidget *window, const QString &name, QString *error)
     }
     return control;
 }
+
+bool lineInRange(int index, int count, const QString &name, QString *error)
+{
+    if (index >= 0 && index < count)
+        return true;
+    *error = QStringLiteral("%1 has no line %2").arg(name).arg(index);
+    return false;
+}
+
 } // namespace
 
 namespace DriverSteps {
@@ -32,23 +53,10 @@ namespace DriverSteps {
 bool click(QWidget *window, const QString &name, QString *error)
 {
     QWidget *control = usable(window, name, error);
-    if (!control)
+    if (!control || !reachable(window, control, UserInput::clickPoint(control), name, error))
         return false;
-    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
-        // a user's click gives a button that takes focus on clicks the focus first
-        if (button->focusPolicy() & Qt::ClickFocus) {
-            button->setFocus(Qt::MouseFocusReason);
-            SettleEvents();
-        }
-        button->click();
-        return true;
-    }
-    if (auto *link = qobject_cast<LinkLabel *>(control)) {
-        emit link->clicked();
-        return true;
-    }
-    *error = QStringLiteral("%1 cannot be clicked").arg(name);
-    return false;
+    UserInput::click(control);
+    return true;
 }
 
 bool pick(QWidget *window, const QString &name, int index, QString *error)
@@ -57,50 +65,61 @@ bool pick(QWidget *window, const QString &name, int index, QString *error)
     if (!control)
         return false;
     if (auto *combo = qobject_cast<QComboBox *>(control)) {
-        if (index < 0 || index >= combo->count()) {
-            *error = QStringLiteral("%1 has no line %2").arg(name).arg(index);
+        if (!lineInRange(index, combo->count(), name, error)
+            || !reachable(window, combo, UserInput::clickPoint(combo), name, error))
             return false;
-        }
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        UserInput::chooseItem(combo, index);
         return true;
     }
     if (auto *list = qobject_cast<QListWidget *>(control)) {
-        if (index < 0 || index >= list->count()) {
-            *error = QStringLiteral("%1 has no line %2").arg(name).arg(index);
+        if (!lineInRange(index, list->count(), name, error)
+            || !reachable(window, list, UserInput::linePoint(list, index), name, error))
             return false;
-        }
-        list->setFocus(Qt::MouseFocusReason);
-        SettleEvents();
-        {
-            const QSignalBlocker quiet(list); // the click below is the one event of a mouse click
-            list->setCurrentRow(index);
-        }
-        list->viewport()->update();
-        emit list->itemClicked(list->item(index));
+        UserInput::clickLine(list, index);
         return true;
     }
     *error = QStringLiteral("%1 has no lines").arg(name);
     return false;
 }
 
-bool type(QWidget *window, const QString &name, const QString &text, QString *error)
+bool type(QWidget *window, const QString &name, const QString &text, Typing typing, QString *error)
 {
-    auto *edit = qobject_cast<QLineEdit *>(usable(window, name, error));
+    QWidget *control = usable(window, name, error);
+    if (!control)
+        return false;
+    auto *combo = qobject_cast<QComboBox *>(control);
+    QLineEdit *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control);
     if (!edit) {
-        if (error->isEmpty())
-            *error = QStringLiteral("%1 is not an edit box").arg(name);
+        *error = QStringLiteral("%1 is not an edit box").arg(name);
         return false;
     }
     if (!edit->hasFocus()) {
-        edit->setFocus(Qt::MouseFocusReason);
-        SettleEvents();
+        if (!reachable(window, edit, UserInput::clickPoint(edit), name, error))
+            return false;
+        UserInput::click(edit);
     }
-    edit->insert(text);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(edit, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(edit, &release);
+    if (typing == Typing::Replacing) {
+        UserInput::pressKey(Qt::Key_A, Qt::ControlModifier);
+        UserInput::pressKey(Qt::Key_Backspace);
+    }
+    UserInput::typeText(text);
+    UserInput::pressKey(Qt::Key_Return);
+    return true;
+}
+
+bool closeWindow(QWidget *window, QString *error)
+{
+    return click(window, QStringLiteral("Bclose"), error);
+}
+
+bool openWindow(QWidget *window, QString *error)
+{
+    auto *dialog = qobject_cast<QDialog *>(window);
+    if (!dialog || window->isVisible()) {
+        *error = QStringLiteral("the window is open already");
+        return false;
+    }
+    UserInput::openStudyWindow(dialog);
     return true;
 }
 

@@ -82,7 +82,7 @@ int runBuilder(AdminContext &ctx, const QStringList &args, int (*build)(const Me
 
 int RunBuildIndex(AdminContext &ctx, const QStringList &args)
 {
-    return runBuilder(ctx, args, &MakeKoumokuIndex);
+    return runBuilder(ctx, args, [](const MessageSink &show) { return MakeKoumokuIndex(show); });
 }
 
 int RunBuildExamples(AdminContext &ctx, const QStringList &args)
@@ -197,7 +197,8 @@ int RunKoumoku(AdminContext &ctx, const QStringList &args)
         const QString &verb = step.verb;
         int n = 0;
         if (verb == QLatin1String("query") && step.hasArgument)
-            return DriverSteps::type(w, QStringLiteral("Ekoumoku"), step.argument, error);
+            return DriverSteps::type(
+                w, QStringLiteral("Ekoumoku"), step.argument, DriverSteps::Typing::AtCursor, error);
         if (verb == QLatin1String("hit") && step.number(&n))
             return DriverSteps::pick(w, QStringLiteral("LBhitdata"), n, error);
         if ((verb == QLatin1String("hint") || verb == QLatin1String("answer")) && step.number(&n)) {
@@ -207,12 +208,7 @@ int RunKoumoku(AdminContext &ctx, const QStringList &args)
             }
             const QString name = (verb == QLatin1String("hint") ? QStringLiteral("Lhint") : QStringLiteral("Bkai"))
                 + QString::number(n);
-            const QWidget *cover = w->findChild<QWidget *>(QStringLiteral("Pmask") + QString::number(n));
-            if (cover && cover->isVisibleTo(w)) {
-                *error = QStringLiteral("%1 lies under the cover of slot %2").arg(name).arg(n);
-                return false;
-            }
-            return DriverSteps::click(w, name, error);
+            return DriverSteps::click(w, name, error); // not through the cover of an empty slot
         }
         if (step.hasArgument) {
             *error = QStringLiteral("unknown step");

@@ -9,7 +9,6 @@
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 
-#include <QComboBox>
 #include <QRadioButton>
 #include <ctime>
 
@@ -73,29 +72,14 @@ int runPractice(AdminContext &ctx, const QStringList &arguments)
         if (verb == QLatin1String("table")) {
             if (!numberArgument(step, &n, error))
                 return false;
-            if (n == -1) {
-                auto *box = window.findChild<QComboBox *>(QStringLiteral("CBhojokoumoku"));
-                if (!box->isEnabled()) {
-                    *error = QStringLiteral("CBhojokoumoku cannot be used now (disabled)");
-                    return false;
-                }
-                box->setCurrentIndex(-1);
-                window.CBhojokoumokuClick(-1);
-                return true;
-            }
+            if (n == -1) // no item: the box's text emptied and Enter pressed
+                return DriverSteps::type(
+                    &window, QStringLiteral("CBhojokoumoku"), QString(), DriverSteps::Typing::Replacing, error);
             return DriverSteps::pick(&window, QStringLiteral("CBhojokoumoku"), n, error);
         }
-        if (verb == QLatin1String("count")) {
-            if (!numberArgument(step, &n, error))
-                return false;
-            auto *box = window.findChild<QComboBox *>(QStringLiteral("CBreinum"));
-            if (!box->isEnabled() || n < 1 || n > box->count()) {
-                *error = QStringLiteral("CBreinum cannot take %1 now").arg(n);
-                return false;
-            }
-            box->setCurrentIndex(n - 1);
-            return true;
-        }
+        if (verb == QLatin1String("count"))
+            return numberArgument(step, &n, error)
+                && DriverSteps::pick(&window, QStringLiteral("CBreinum"), n - 1, error);
         if (verb == QLatin1String("ask"))
             return DriverSteps::click(&window, QStringLiteral("Bques"), error);
         if (verb == QLatin1String("hint"))

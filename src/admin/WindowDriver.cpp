@@ -1,9 +1,12 @@
 #include "WindowDriver.h"
 
+#include "DriverSteps.h"
 #include "app/Messages.h"
+#include "driving/UserInput.h"
 #include "ui/WidgetDump.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QPixmap>
@@ -18,28 +21,11 @@ bool DriverStep::number(int *value) const
     return ok;
 }
 
-void SettleEvents()
-{
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-}
-
-namespace {
-void openWindow(QWidget *window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    SettleEvents();
-}
-} // namespace
-
-int RunWindowDriver(AdminContext &ctx, QWidget *window, const QStringList &steps, const DriverStepFn &perform,
+int RunWindowDriver(AdminContext &ctx, QDialog *window, const QStringList &steps, const DriverStepFn &perform,
     const DriverStateFn &state)
 {
     MessageRecorder recorder;
-    openWindow(window);
+    UserInput::openStudyWindow(window);
     for (const QString &text : steps) {
         DriverStep step;
         const qsizetype colon = text.indexOf(QLatin1Char(':'));
@@ -48,15 +34,13 @@ int RunWindowDriver(AdminContext &ctx, QWidget *window, const QStringList &steps
         step.argument = colon < 0 ? QString() : text.mid(colon + 1);
         QString error;
         bool done = true;
-        if (step.verb == QLatin1String("close") && !step.hasArgument) {
-            window->close();
-            SettleEvents();
-        } else if (step.verb == QLatin1String("open") && !step.hasArgument) {
-            openWindow(window);
-        } else {
+        if (step.verb == QLatin1String("close") && !step.hasArgument)
+            done = DriverSteps::closeWindow(window, &error);
+        else if (step.verb == QLatin1String("open") && !step.hasArgument)
+            done = DriverSteps::openWindow(window, &error);
+        else
             done = perform(step, &error);
-            SettleEvents();
-        }
+        UserInput::settle();
         if (!done) {
             ctx.err << QStringLiteral("step %1: %2")
                            .arg(text, error.isEmpty() ? QStringLiteral("cannot be performed") : error)

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-class QWidget;
+class QDialog;
 
 /// One step of a window driver: "verb" or "verb:argument".
 struct DriverStep
@@ -20,15 +20,13 @@ struct DriverStep
 };
 
 /// Performs one step on the window; returns false with \a error set when it cannot be performed.
-/// The generic steps "close" and "open" are handled by the driver itself.
+/// The generic steps "close" (the window's close button) and "open" (shown again as the main menu
+/// shows it) are handled by the driver itself.
 using DriverStepFn = std::function<bool(const DriverStep &step, QString *error)>;
 using DriverStateFn = std::function<QJsonObject()>;
 
 /// Shows \a window offscreen, performs \a steps in order as a user would (message boxes are recorded,
 /// not shown) and prints {"messages": [...], "controls": {...}, "state": {...}}.
 /// Returns 0, or 1 after a message on the error stream when a step cannot be performed.
-int RunWindowDriver(AdminContext &ctx, QWidget *window, const QStringList &steps, const DriverStepFn &perform,
+int RunWindowDriver(AdminContext &ctx, QDialog *window, const QStringList &steps, const DriverStepFn &perform,
     const DriverStateFn &state);
-
-/// Lets queued events (focus changes, layout) happen, as between two user actions.
-void SettleEvents();

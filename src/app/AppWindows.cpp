@@ -1,13 +1,13 @@
 #include "AppWindows.h"
 
 #include "U_taxel.h"
+#include "ui/StudyWindow.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QDialog>
 
 TMainForm *MainForm = nullptr;
 TKoumokuDialog *KoumokuDialog = nullptr;
@@ -37,10 +37,6 @@ void DestroyWindows()
 
 void ShowStudyWindow(QDialog *window)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    PlaceStudyWindow(window);
     window->exec();
 }

@@ -10,6 +10,7 @@
 #include "app/Messages.h"
 #include "datafiles/NumberText.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 namespace {
@@ -34,6 +35,12 @@ TSaimokuDialog::TSaimokuDialog(QWidget *parent)
 
     connect(m_ui->LBhitdata, &QListWidget::clicked, this, &TSaimokuDialog::LBhitdataClick);
     m_ui->LBhitdata->installEventFilter(this); // Enter on a line analyses it as a click does
+    // Choosing another line with the keyboard analyses it as a click does.
+    connect(m_ui->LBhitdata, &QListWidget::itemSelectionChanged, this, [this] {
+        // a mouse click changes the selection while the button is down; its click follows
+        if (m_ui->LBhitdata->hasFocus() && QApplication::mouseButtons() == Qt::NoButton)
+            LBhitdataClick();
+    });
     connect(m_ui->Lsaiken, &LinkLabel::clicked, this, &TSaimokuDialog::LsaikenClick);
     connect(m_ui->LcloseZizyou, &LinkLabel::clicked, this, &TSaimokuDialog::LcloseZizyouClick);
     connect(m_ui->Bclose, &QPushButton::clicked, this, &TSaimokuDialog::BcloseClick);

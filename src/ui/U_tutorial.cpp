@@ -113,6 +113,11 @@ TTutorialDialog::TTutorialDialog(QWidget *parent)
     connect(m_ui->RBouyou, &QRadioButton::clicked, this, &TTutorialDialog::RBouyouClick);
     connect(m_ui->RBhojo, &QRadioButton::clicked, this, &TTutorialDialog::RBhojoClick);
     connect(m_ui->CBhojokoumoku, &QComboBox::activated, this, &TTutorialDialog::CBhojokoumokuClick);
+    // Enter on a text that names no item of the list chooses nothing, which the handler reports.
+    connect(m_ui->CBhojokoumoku->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        if (m_ui->CBhojokoumoku->findText(m_ui->CBhojokoumoku->currentText()) < 0)
+            CBhojokoumokuClick(-1);
+    });
     connect(m_ui->CBreinum, &QComboBox::currentIndexChanged, this, &TTutorialDialog::CBreinumChange);
     connect(m_ui->CBreinum, &QComboBox::editTextChanged, this, &TTutorialDialog::CBreinumChange);
     connect(m_ui->Bques, &QPushButton::clicked, this, &TTutorialDialog::BquesClick);

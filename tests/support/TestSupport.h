@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <initializer_list>
+#include <ostream>
 
 /// A throw-away data root holding a "StudyTaxel" tree; it becomes the program's data root
 /// while it lives.
@@ -36,3 +37,9 @@ QByteArray ToCp932(const QString &text);
 
 /// {u"a", u"b"} → the list of those texts (Japanese literals stay readable in expectations).
 QStringList L(std::initializer_list<const char16_t *> items);
+
+/// Failed expectations print texts as text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

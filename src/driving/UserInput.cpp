@@ -1,0 +1,131 @@
+// Mouse events go through the window system layer, as a desktop's do: the window finds the control
+// under the pointer, gives it the focus by its focus policy, and the pressed buttons are known while
+// a list reacts to the press.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "UserInput.h"
+
+#include "ui/StudyWindow.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+namespace {
+
+/// False when no window of the program is active: the keys go to another program then.
+bool takesKeys()
+{
+    return QGuiApplication::focusWindow() || QApplication::focusWidget() || QApplication::activeWindow();
+}
+
+} // namespace
+
+namespace UserInput {
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
+
+QPoint clickPoint(QWidget *control)
+{
+    QStyle::SubElement clickArea;
+    if (qobject_cast<QCheckBox *>(control))
+        clickArea = QStyle::SE_CheckBoxClickRect;
+    else if (qobject_cast<QRadioButton *>(control))
+        clickArea = QStyle::SE_RadioButtonClickRect;
+    else if (qobject_cast<QComboBox *>(control)) // its arrow, also where the text can be edited
+        return QPoint(control->width() - 6, control->height() / 2);
+    else
+        return control->rect().center();
+    auto *button = static_cast<QAbstractButton *>(control);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    return control->style()->subElementRect(clickArea, &option, button).center();
+}
+
+void click(QWidget *control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, clickPoint(control));
+    settle();
+}
+
+QPoint linePoint(QListWidget *list, int row)
+{
+    QListWidgetItem *item = list->item(row);
+    list->scrollToItem(item);
+    settle();
+    return list->viewport()->mapTo(list, list->visualItemRect(item).center());
+}
+
+void clickLine(QListWidget *list, int row)
+{
+    const QPoint point = list->viewport()->mapFrom(list, linePoint(list, row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    settle();
+}
+
+void chooseItem(QComboBox *box, int index)
+{
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, clickPoint(box));
+    settle();
+    QAbstractItemView *view = box->view();
+    const QModelIndex item = view->model()->index(index, box->modelColumn(), box->rootModelIndex());
+    view->scrollTo(item);
+    settle();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(item).center());
+    settle();
+}
+
+void typeText(const QString &text)
+{
+    if (!takesKeys())
+        return;
+    // one key a character, each carrying its text (Qt Test's own typing knows only Latin-1)
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        const char latin = length == 1 ? text.at(i).toLatin1() : 0;
+        const Qt::Key key = latin >= 32 ? QTest::asciiToKey(latin) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, static_cast<QWidget *>(nullptr), key, character, Qt::NoModifier);
+        i += length - 1;
+    }
+    settle();
+}
+
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    if (!takesKeys())
+        return;
+    QTest::keyClick(static_cast<QWidget *>(nullptr), key, modifiers);
+    settle();
+}
+
+void openStudyWindow(QDialog *window)
+{
+    PlaceStudyWindow(window);
+    window->setAttribute(Qt::WA_ShowModal, true);
+    window->show();
+    window->activateWindow();
+    (void)QTest::qWaitForWindowActive(window, 2000); // a window system that activates nothing is no error
+    settle();
+}
+
+} // namespace UserInput

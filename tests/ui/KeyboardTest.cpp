@@ -1,0 +1,255 @@
+// Each window walked with the keys a user presses: Tab along the tab order, Enter in every edit box
+// and editable drop-down list, Enter and Space on radio buttons and check boxes. Enter never closes
+// a window nor clicks a button the user did not choose.
+
+#include "TestSupport.h"
+
+#include "app/AppWindows.h"
+#include "app/DesktopEntry.h"
+#include "app/Messages.h"
+#include "app/U_taxel.h"
+#include "driving/UserInput.h"
+#include "index/ItemIndexBuilder.h"
+#include "ui/U_koumoku.h"
+#include "ui/U_saimoku.h"
+#include "ui/U_study.h"
+#include "ui/U_tutorial.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+/// The named control that has the keyboard focus (the drop-down list, not its edit part).
+QString focusedControl()
+{
+    for (QWidget *w = UserInput::focused(); w; w = w->parentWidget())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            return w->objectName();
+    return QString();
+}
+
+/// Presses Tab until \a name has the focus (a user tabbing there), at most a window's worth of times.
+void tabTo(const QString &name)
+{
+    for (int i = 0; i < 60 && focusedControl() != name; ++i)
+        UserInput::pressKey(Qt::Key_Tab);
+    ASSERT_EQ(focusedControl(), name);
+}
+
+/// The focus moves from the focused control through \a names, one Tab each.
+void expectTabOrder(const QStringList &names)
+{
+    for (const QString &name : names) {
+        EXPECT_EQ(focusedControl(), name);
+        UserInput::pressKey(Qt::Key_Tab);
+    }
+}
+
+template <typename T> T *child(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QString text(QWidget *window, const char *name)
+{
+    return child<QLabel>(window, name)->text();
+}
+
+} // namespace
+
+TEST(Keyboard, NoButtonOfAnyWindowIsADefaultButton)
+{
+    TempRoot root;
+    DesktopEntry::setDesktopFolder(root.root() + QStringLiteral("/absent"));
+    CreateWindows(false);
+    for (QWidget *window :
+        std::initializer_list<QWidget *> {MainForm, KoumokuDialog, DialogStudy, TutorialDialog, SaimokuDialog}) {
+        const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
+        EXPECT_FALSE(buttons.isEmpty());
+        for (const QPushButton *button : buttons)
+            EXPECT_FALSE(button->autoDefault() || button->isDefault()) << button->objectName().toStdString();
+    }
+
+    MainForm->show();
+    MainForm->activateWindow();
+    UserInput::settle();
+    expectTabOrder(L({u"Bstudy", u"Btutorial", u"Bsaimoku", u"Bkoumoku", u"BBclose", u"Bhelp"}));
+    DestroyWindows();
+    DesktopEntry::setDesktopFolder(QString());
+}
+
+TEST(Keyboard, ItemSearchWindow)
+{
+    TempRoot root;
+    root.makeFolder(QStringLiteral("StudyTaxel/KoumokuIndex"));
+    root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
+        L({u"1,/010,図書館,トショカン,総記,図書館．図書館学,,1",
+            u"2,/012,図書館建築,トショカン ケンチク,総記,図書館．図書館学,,2"}));
+    ASSERT_GT(MakeKoumokuIndex([](const QString &) {}), 0);
+    MessageRecorder messages;
+    TKoumokuDialog window;
+    UserInput::openStudyWindow(&window);
+
+    EXPECT_EQ(focusedControl(), QStringLiteral("Ekoumoku"));
+    UserInput::typeText(QStringLiteral("図書館"));
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(child<QListWidget>(&window, "LBhitdata")->count(), 2);
+    EXPECT_EQ(text(&window, "LhitDataNum"), QStringLiteral("2 件のデータ"));
+
+    expectTabOrder(L({u"Ekoumoku", u"RBnormal"})); // one stop for the two options
+    EXPECT_EQ(focusedControl(), QStringLiteral("LBhitdata"));
+    UserInput::pressKey(Qt::Key_Down);
+    EXPECT_EQ(text(&window, "STtaxel"), QStringLiteral("010")) << "an arrow key shows the item as a click does";
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    expectTabOrder(L({u"LBhitdata", u"Bclose"}));
+
+    tabTo(QStringLiteral("RBnormal")); // through the field, which empties the window
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    UserInput::pressKey(Qt::Key_Right); // the other option, chosen as with a click
+    EXPECT_TRUE(child<QRadioButton>(&window, "RBkanzen")->isChecked());
+    UserInput::pressKey(Qt::Key_Space);
+    EXPECT_EQ(focusedControl(), QStringLiteral("Ekoumoku")) << "an option gives the field the focus";
+    UserInput::typeText(QStringLiteral("図書"));
+    UserInput::pressKey(Qt::Key_Enter);
+    EXPECT_EQ(messages.messages(), QStringList {QStringLiteral("一致する分類項目はありません！")});
+    EXPECT_TRUE(window.isVisible());
+
+    UserInput::pressKey(Qt::Key_Escape); // Escape closes the window as its close button does
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(Keyboard, AnalysisWindow)
+{
+    TempRoot root;
+    root.writeLines(QStringLiteral("StudyTaxel/TaxelData/Saimoku_3.txt"),
+        L({u"/311,政治学,社会科学,政治,政治学", u"/311.1,政治哲学,社会科学,政治,政治学",
+            u"/311.2,政治学史,社会科学,政治,政治学"}));
+    MessageRecorder messages;
+    TSaimokuDialog window;
+    UserInput::openStudyWindow(&window);
+
+    EXPECT_EQ(focusedControl(), QStringLiteral("Esaimoku"));
+    UserInput::typeText(QStringLiteral("311"));
+    UserInput::pressKey(Qt::Key_Return);
+    auto *hits = child<QListWidget>(&window, "LBhitdata");
+    ASSERT_EQ(hits->count(), 3);
+    EXPECT_TRUE(window.isVisible());
+
+    expectTabOrder(L({u"Esaimoku", u"LBhitdata", u"Bclose"}));
+    tabTo(QStringLiteral("LBhitdata"));
+    UserInput::pressKey(Qt::Key_Down);
+    UserInput::pressKey(Qt::Key_Down);
+    const QString chosen = text(&window, "STtaxel");
+    EXPECT_EQ(chosen, hits->currentItem()->text().section(QLatin1Char(','), 0, 0).mid(1))
+        << "the line chosen with the arrow keys is analysed";
+    UserInput::pressKey(Qt::Key_Up);
+    EXPECT_NE(text(&window, "STtaxel"), chosen);
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+
+    auto *box = child<QCheckBox>(&window, "CBkeisikiCH");
+    tabTo(QStringLiteral("CBkeisikiCH"));
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_FALSE(box->isChecked());
+    UserInput::pressKey(Qt::Key_Space);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_FALSE(child<QWidget>(&window, "CBkeisiki1")->isHidden()) << "ticking the box shows its list";
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(messages.messages().isEmpty());
+}
+
+TEST(Keyboard, RulesStudyWindow)
+{
+    TempRoot root;
+    root.writeLines(QStringLiteral("StudyTaxel/SaimokuData/kubun_kiso.txt"), L({u"はじめに：1", u"分類：12"}));
+    MessageRecorder messages;
+    TDialogStudy window;
+    UserInput::openStudyWindow(&window);
+
+    EXPECT_EQ(focusedControl(), QStringLiteral("RBkihon"));
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    UserInput::pressKey(Qt::Key_Space);
+    auto *topics = child<QComboBox>(&window, "CBkubun");
+    EXPECT_EQ(topics->count(), 2);
+
+    tabTo(QStringLiteral("CBkubun"));
+    UserInput::pressKey(Qt::Key_Return); // the prompt text is no topic: nothing is chosen
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(topics->count(), 2);
+    EXPECT_TRUE(window.documentUrl().isEmpty());
+    UserInput::pressKey(Qt::Key_F4); // the list opens; the second topic is chosen with the keys
+    UserInput::pressKey(Qt::Key_Down);
+    UserInput::pressKey(Qt::Key_Down);
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.documentUrl().endsWith(QStringLiteral("taxel_kiso.pdf#page=12")));
+    UserInput::pressKey(Qt::Key_A, Qt::ControlModifier); // a topic typed whole is chosen as well
+    UserInput::typeText(QStringLiteral("はじめに：1"));
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.documentUrl().endsWith(QStringLiteral("taxel_kiso.pdf#page=1")));
+    EXPECT_TRUE(messages.messages().isEmpty());
+}
+
+TEST(Keyboard, PracticeWindow)
+{
+    TempRoot root;
+    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_kihon.txt"), L({u"k1"}));
+    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_hojo.txt"), L({u"1"}));
+    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_ouyou.txt"), L({u"1"}));
+    root.writeLines(
+        QStringLiteral("StudyTaxel/ReidaiData/REI_hojo.txt"), L({u"k1,学校図書館の本,ねらい,ヒント,解説,017"}));
+    MessageRecorder messages;
+    TTutorialDialog window;
+    UserInput::openStudyWindow(&window);
+
+    // the sets are one group: one Tab stop, the arrow keys move between them and choose
+    expectTabOrder(L({u"RBkihon", u"CBreinum", u"Bques"}));
+    tabTo(QStringLiteral("RBkihon"));
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    UserInput::pressKey(Qt::Key_Space);
+    EXPECT_FALSE(child<QWidget>(&window, "PkihonExp")->isHidden());
+    UserInput::pressKey(Qt::Key_Down);
+    UserInput::pressKey(Qt::Key_Down);
+    EXPECT_TRUE(child<QRadioButton>(&window, "RBhojo")->isChecked());
+    UserInput::pressKey(Qt::Key_Tab);
+    EXPECT_EQ(focusedControl(), QStringLiteral("CBhojokoumoku"));
+    UserInput::pressKey(Qt::Key_Return); // its prompt names no table
+    EXPECT_EQ(messages.messages(), QStringList {QStringLiteral("選択した項目が不正です。再度指定して下さい。")});
+    EXPECT_TRUE(window.isVisible());
+
+    UserInput::pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+    UserInput::pressKey(Qt::Key_Up);
+    UserInput::pressKey(Qt::Key_Up);
+    EXPECT_EQ(focusedControl(), QStringLiteral("RBkihon"));
+    EXPECT_FALSE(child<QWidget>(&window, "PkihonExp")->isHidden());
+    UserInput::pressKey(Qt::Key_Tab); // the number of exercises is fixed for the basic set
+    EXPECT_EQ(focusedControl(), QStringLiteral("Bques"));
+    UserInput::pressKey(Qt::Key_Space);
+    EXPECT_EQ(text(&window, "STren1"), QStringLiteral("[k1] 学校図書館の本"));
+    UserInput::pressKey(Qt::Key_Tab);
+    EXPECT_EQ(focusedControl(), QStringLiteral("Eren1"));
+    UserInput::typeText(QStringLiteral("017"));
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(child<QLineEdit>(&window, "Eren1")->text(), QStringLiteral("017"));
+    EXPECT_TRUE(text(&window, "STkai1").isEmpty()) << "Enter shows no answer";
+
+    tabTo(QStringLiteral("CBstartNum"));
+    UserInput::pressKey(Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(messages.messages().size(), 1);
+}
