@@ -66,7 +66,7 @@ QIcon ProgramIcon()
 
 TMainForm::TMainForm(QWidget *parent)
     : QWidget(parent)
-    , m_ui(std::make_unique<Ui::TMainForm>())
+    , m_ui(std::make_unique<Ui::MainForm>())
 {
     m_ui->setupUi(this);
     setWindowIcon(ProgramIcon());

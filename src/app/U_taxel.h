@@ -4,7 +4,7 @@
 #include <memory>
 
 namespace Ui {
-class TMainForm;
+class MainForm;
 }
 
 /// The main menu window: the four study menus, the description box, the explanation and help
@@ -54,7 +54,7 @@ private:
     void collapseHelp();
     void reportBuilderResult(int result);
 
-    std::unique_ptr<Ui::TMainForm> m_ui;
+    std::unique_ptr<Ui::MainForm> m_ui;
     bool m_onSurface = false;
     bool m_activating = false;
     bool m_shownOnce = false;

@@ -15,7 +15,7 @@
 
 TKoumokuDialog::TKoumokuDialog(QWidget *parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::TKoumokuDialog>())
+    , m_ui(std::make_unique<Ui::KoumokuDialog>())
 {
     m_ui->setupUi(this);
     m_resizeKit = new ResizeKit(this, QSize(1195, 723));

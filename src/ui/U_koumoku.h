@@ -5,7 +5,7 @@
 #include <memory>
 
 namespace Ui {
-class TKoumokuDialog;
+class KoumokuDialog;
 }
 class QLabel;
 class QPushButton;
@@ -56,7 +56,7 @@ private:
     void ClearKoumokuDetail();
     void showExample(int slot, const QString &number);
 
-    std::unique_ptr<Ui::TKoumokuDialog> m_ui;
+    std::unique_ptr<Ui::KoumokuDialog> m_ui;
     ResizeKit *m_resizeKit = nullptr;
     std::array<Slot, 4> m_slots {};
     int m_andOrTag = 0;

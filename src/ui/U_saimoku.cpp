@@ -23,7 +23,7 @@ constexpr int NotesHeightTwo = 340;
 
 TSaimokuDialog::TSaimokuDialog(QWidget *parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::TSaimokuDialog>())
+    , m_ui(std::make_unique<Ui::SaimokuDialog>())
 {
     m_ui->setupUi(this);
     m_resizeKit = new ResizeKit(this, QSize(1169, 733));

@@ -9,7 +9,7 @@
 #include <memory>
 
 namespace Ui {
-class TSaimokuDialog;
+class SaimokuDialog;
 }
 class QCheckBox;
 class QComboBox;
@@ -77,7 +77,7 @@ private:
     QComboBox *listOfTable(AuxTable table) const;
     static void emptyList(QComboBox *list);
 
-    std::unique_ptr<Ui::TSaimokuDialog> m_ui;
+    std::unique_ptr<Ui::SaimokuDialog> m_ui;
     ResizeKit *m_resizeKit = nullptr;
 
     AuxTables m_tables;

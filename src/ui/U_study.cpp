@@ -15,7 +15,7 @@
 
 TDialogStudy::TDialogStudy(QWidget *parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::TDialogStudy>())
+    , m_ui(std::make_unique<Ui::DialogStudy>())
 {
     m_ui->setupUi(this);
     QFont base(QStringLiteral("Tahoma"));

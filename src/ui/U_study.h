@@ -4,7 +4,7 @@
 #include <memory>
 
 namespace Ui {
-class TDialogStudy;
+class DialogStudy;
 }
 class DocumentView;
 class QRadioButton;
@@ -34,7 +34,7 @@ protected:
     void FormClose();
 
 private:
-    std::unique_ptr<Ui::TDialogStudy> m_ui;
+    std::unique_ptr<Ui::DialogStudy> m_ui;
     ResizeKit *m_resizeKit = nullptr;
     DocumentView *m_documentView = nullptr;
 };

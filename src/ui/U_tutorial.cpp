@@ -68,7 +68,7 @@ QFont pixelFont(const QString &family, int pixels, bool bold)
 
 TTutorialDialog::TTutorialDialog(QWidget *parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::TTutorialDialog>())
+    , m_ui(std::make_unique<Ui::TutorialDialog>())
     , m_state(std::make_unique<PracticeState>())
 {
     m_ui->setupUi(this);

@@ -4,7 +4,7 @@
 #include <memory>
 
 namespace Ui {
-class TTutorialDialog;
+class TutorialDialog;
 }
 class PracticeState;
 class QLabel;
@@ -53,7 +53,7 @@ private:
     int slotOf(QObject *sender, const char *prefix) const;
     QLabel *field(const QString &name) const;
 
-    std::unique_ptr<Ui::TTutorialDialog> m_ui;
+    std::unique_ptr<Ui::TutorialDialog> m_ui;
     std::unique_ptr<PracticeState> m_state;
     ResizeKit *m_resizeKit = nullptr;
 };
