@@ -100,7 +100,8 @@ TEST(LineListSave, MicrosoftSpecialsRoundTripAndTheEncodingFollowsTheLatestLoad)
     EXPECT_EQ(list[0], QString::fromUtf16(u"\u2225\uFF5E\uFF0D\uFFE2\u2116"));
     EXPECT_EQ(list.toBytes(), specials);
 
-    list.loadFromBytes("\xEF\xBB\xBFa\r\n");
+    list.loadFromBytes("\xEF\xBB\xBF"
+                       "a\r\n");
     list.loadFromBytes("b\r\n"); // the latest load was code page 932
     EXPECT_EQ(list.encoding(), LineList::Encoding::Cp932);
     EXPECT_EQ(list.toBytes(), QByteArray("b\r\n"));
