@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QStringList hits;
     ListScheduleHits(key, schedule, hits);
     for (const QString &hit : hits) {
-        const ClassAnalysis analysis = AnalyzeClassNumber(entry, hit, sections);
+        const ClassAnalysis analysis = AnalyzeScheduleLine(entry, hit, sections);
         for (int slot = 0; slot < analysis.formulas.size(); ++slot)
-            (void)ApplySynthesisField(analysis.formulas[slot], slot + 1, tables, division);
+            (void)ReadSynthesisField(analysis.formulas[slot], slot + 1, tables, division);
         (void)MatchExtensionCode(analysis.finalExtension, tables, division);
         (void)KindCaptionText(analysis.firstKind, analysis.secondKind);
     }

@@ -93,16 +93,15 @@ bool type(QWidget *window, const QString &name, const QString &text, Typing typi
         *error = QStringLiteral("%1 is not an edit box").arg(name);
         return false;
     }
-    if (!edit->hasFocus()) {
-        if (!reachable(window, edit, UserInput::clickPoint(edit), name, error))
-            return false;
-        UserInput::click(edit);
-    }
+    if (!edit->hasFocus() && !reachable(window, edit, UserInput::clickPoint(edit), name, error))
+        return false;
     if (typing == Typing::Replacing) {
-        UserInput::pressKey(Qt::Key_A, Qt::ControlModifier);
-        UserInput::pressKey(Qt::Key_Backspace);
+        UserInput::typeOver(edit, text);
+    } else {
+        if (!edit->hasFocus())
+            UserInput::click(edit);
+        UserInput::typeText(text);
     }
-    UserInput::typeText(text);
     UserInput::pressKey(Qt::Key_Return);
     return true;
 }

@@ -88,7 +88,8 @@ QString KindCaptionText(int first, int second)
     return a + QLatin1Char('+') + b;
 }
 
-ClassAnalysis AnalyzeClassNumber(const QString &entryText, const QString &scheduleLine, const QStringList &sectionLines)
+ClassAnalysis AnalyzeScheduleLine(
+    const QString &entryText, const QString &scheduleLine, const QStringList &sectionLines)
 {
     ClassAnalysis a;
     a.number = QLatin1Char('/') + entryText;

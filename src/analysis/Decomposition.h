@@ -57,5 +57,5 @@ QString KindCaptionText(int first, int second);
 /// with the section lines of its main class.
 /// Entry "210.1", line "/210,日本史,…", section "/210,日本史,歴史,日本史,1/210/1" →
 /// number "/210.1", basic "210", extension "1", kind 1, class number "210".
-ClassAnalysis AnalyzeClassNumber(
+ClassAnalysis AnalyzeScheduleLine(
     const QString &entryText, const QString &scheduleLine, const QStringList &sectionLines);

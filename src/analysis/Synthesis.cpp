@@ -41,7 +41,7 @@ bool IsSpecialNote(int number)
     return number >= 1 && number <= 19;
 }
 
-SynthesisField ApplySynthesisField(const QString &field, int slot, const AuxTables &tables, int division)
+SynthesisField ReadSynthesisField(const QString &field, int slot, const AuxTables &tables, int division)
 {
     SynthesisField out;
     out.slot = slot;

@@ -42,7 +42,7 @@ struct SynthesisField
 /// Reads a descriptor (slot 0) or formula (slots 1 to 3) field and looks its code up.
 /// "1/210/01/2" as slot 0 → kinds 1,0,0; basic 210; extension 01; first note 2; entry of 01.
 /// "210+01/1/01" as slot 1 → formula "210+01", kind 1 ("形式区分"), entry of 01.
-SynthesisField ApplySynthesisField(const QString &field, int slot, const AuxTables &tables, int division);
+SynthesisField ReadSynthesisField(const QString &field, int slot, const AuxTables &tables, int division);
 
 /// The name a formula row shows for its kind code: the nine kind names for 0 to 8, the summary
 /// table's caption "綱目分類" for 9 (it has a table and a list), and "不明" for any other code.

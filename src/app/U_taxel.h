@@ -19,10 +19,12 @@ public:
     /// Shows the two maintenance commands (hidden in the delivered program).
     void setMaintenanceMode(bool on);
 
-    /// The hover descriptions: the text the description box shows for \a sender, or a null text
-    /// when the sender is not one of the described controls.
-    QString descriptionFor(const QObject *sender) const;
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
+private slots:
     void BstudyMouseEnter(QObject *sender);
     void Lkensaku1MouseEnter(QObject *sender);
     void FormMouseEnter();
@@ -44,12 +46,10 @@ public:
     void BsaimokuClick();
     void BkoumokuClick();
 
-protected:
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-
 private:
+    /// The hover descriptions: the text the description box shows for \a sender, or a null text
+    /// when the sender is not one of the described controls.
+    QString descriptionFor(const QObject *sender) const;
     void FormCreate();
     void collapseHelp();
     void reportBuilderResult(int result);

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QDialog>
 #include <QListWidget>
 #include <QRadioButton>
@@ -82,6 +83,16 @@ void clickLine(QListWidget *list, int row)
     settle();
 }
 
+void hover(QWidget *control, QPoint at)
+{
+    if (at.isNull())
+        at = control->rect().center();
+    // the pointer itself first: code that asks where it is while the controls enter finds it there
+    QCursor::setPos(control->mapToGlobal(at));
+    QTest::mouseMove(control, at);
+    settle();
+}
+
 void chooseItem(QComboBox *box, int index)
 {
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, clickPoint(box));
@@ -108,6 +119,15 @@ void typeText(const QString &text)
         i += length - 1;
     }
     settle();
+}
+
+void typeOver(QWidget *box, const QString &text)
+{
+    if (!box->hasFocus())
+        click(box);
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    pressKey(Qt::Key_Backspace);
+    typeText(text);
 }
 
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)

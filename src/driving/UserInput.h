@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QPoint>
 #include <Qt>
 
 class QComboBox;
 class QDialog;
 class QListWidget;
-class QPoint;
 class QString;
 class QWidget;
 
@@ -23,10 +23,16 @@ QPoint clickPoint(QWidget *control);
 void clickLine(QListWidget *list, int row);
 /// Scrolls line \a row of \a list into view and tells where it is now (in the list's coordinates).
 QPoint linePoint(QListWidget *list, int row);
+/// Moves the pointer onto \a control, to its middle or to \a at (in its coordinates): the controls
+/// it leaves and enters learn it, and the pointer's position is where the program asks for it.
+void hover(QWidget *control, QPoint at = QPoint());
 /// Opens the drop-down list of \a box with a click on its arrow and clicks item \a index.
 void chooseItem(QComboBox *box, int index);
 /// Types \a text, character by character, into the focused control.
 void typeText(const QString &text);
+/// Clicks into the edit box (or the edit part of a drop-down list) \a box unless it has the focus,
+/// and types \a text over what it holds (all of it selected and deleted first).
+void typeOver(QWidget *box, const QString &text);
 /// Presses and releases \a key on the focused control (a key the focused control leaves alone
 /// travels on to its window, as on a desktop).
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

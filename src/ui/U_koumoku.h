@@ -27,7 +27,10 @@ public:
     /// 1 while the exact search is chosen, else 0.
     int exact() const;
 
-    // Handlers, named after control and event.
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
     void EkoumokuKeyPress();
     void EkoumokuEnter();
     void LandorClick();
@@ -37,9 +40,6 @@ public:
     void Bkai1Click(int slot);
     void Lhint1Click(int slot);
     void BcloseClick();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     /// The controls of one example slot.

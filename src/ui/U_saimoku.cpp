@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 namespace {
 // Where the notes panel sits with one note and with two (design coordinates of the window).
@@ -48,15 +49,9 @@ TSaimokuDialog::TSaimokuDialog(QWidget *parent)
     connect(m_ui->Bkaiseki2, &QPushButton::clicked, this, &TSaimokuDialog::Bkaiseki2Click);
     connect(m_ui->CBsanzi, qOverload<int>(&QComboBox::activated), this, &TSaimokuDialog::CBsanziClick);
     // A box runs its behaviour whenever its state changes, whether the user or the analysis sets it.
-    connect(m_ui->CBkeisikiCH, &QCheckBox::toggled, this, &TSaimokuDialog::CBkeisikiCHClick);
-    connect(m_ui->CBtiriCH, &QCheckBox::toggled, this, &TSaimokuDialog::CBtiriCHClick);
-    connect(m_ui->CBkaiyouCH, &QCheckBox::toggled, this, &TSaimokuDialog::CBkaiyouCHClick);
-    connect(m_ui->CBgengoCH, &QCheckBox::toggled, this, &TSaimokuDialog::CBgengoCHClick);
-    connect(m_ui->CBgengoKTCH, &QCheckBox::toggled, this, &TSaimokuDialog::CBgengoKTCHClick);
-    connect(m_ui->CBbungakuKTCH, &QCheckBox::toggled, this, &TSaimokuDialog::CBbungakuKTCHClick);
-    connect(m_ui->CBzidaiRCH, &QCheckBox::toggled, this, &TSaimokuDialog::CBzidaiRCHClick);
-    connect(m_ui->CBkoumokuCH, &QCheckBox::toggled, this, &TSaimokuDialog::CBkoumokuCHClick);
-    connect(m_ui->CBtihouCH, &QCheckBox::toggled, this, &TSaimokuDialog::CBtihouCHClick);
+    const QList<QCheckBox *> boxes = kindBoxes();
+    for (int kind = 1; kind <= 9; ++kind)
+        connect(boxes.at(kind - 1), &QCheckBox::toggled, this, kindBoxBehaviours()[kind - 1]);
 
     FormCreate();
 }
@@ -95,6 +90,15 @@ QList<QCheckBox *> TSaimokuDialog::kindBoxes() const
 {
     return {m_ui->CBkeisikiCH, m_ui->CBtiriCH, m_ui->CBkaiyouCH, m_ui->CBgengoCH, m_ui->CBgengoKTCH,
         m_ui->CBbungakuKTCH, m_ui->CBzidaiRCH, m_ui->CBtihouCH, m_ui->CBkoumokuCH};
+}
+
+const std::array<TSaimokuDialog::Behaviour, 9> &TSaimokuDialog::kindBoxBehaviours()
+{
+    static const std::array<Behaviour, 9> behaviours
+        = {&TSaimokuDialog::CBkeisikiCHClick, &TSaimokuDialog::CBtiriCHClick, &TSaimokuDialog::CBkaiyouCHClick,
+            &TSaimokuDialog::CBgengoCHClick, &TSaimokuDialog::CBgengoKTCHClick, &TSaimokuDialog::CBbungakuKTCHClick,
+            &TSaimokuDialog::CBzidaiRCHClick, &TSaimokuDialog::CBtihouCHClick, &TSaimokuDialog::CBkoumokuCHClick};
+    return behaviours;
 }
 
 QCheckBox *TSaimokuDialog::boxOfKind(int kind) const
@@ -244,7 +248,7 @@ void TSaimokuDialog::AnalyzeClassNumber(const QString &scheduleLine)
     ResetAnalysis(true);
     m_ui->CBsanzi->clear();
 
-    const ClassAnalysis a = ::AnalyzeClassNumber(entry, scheduleLine, m_files.sections.lines());
+    const ClassAnalysis a = AnalyzeScheduleLine(entry, scheduleLine, m_files.sections.lines());
     if (!a.message.isEmpty()) {
         ShowMessage(a.message);
         return;
@@ -284,26 +288,30 @@ void TSaimokuDialog::ShowAuxKindCaption(int first, int second)
         return;
     m_ui->SThojoKoumoku->setText(caption);
 
-    // Here the count changes before the box is ticked.
-    if (first == 1) {
+    // Here the count changes before the box is ticked, so a box ticked now shows its second list
+    // when the caption's second code makes the count 2.
+    if (first == 1)
         m_formCount = 0;
-        m_ui->CBkeisikiCH->setChecked(true);
-    } else if (first == 2) {
+    else if (first == 2)
         m_geoCount = 0;
-        m_ui->CBtiriCH->setChecked(true);
-    } else if (QCheckBox *box = boxOfKind(first)) {
-        box->setChecked(true);
-    }
-
-    if (second == 1) {
+    tickKindBox(first);
+    if (second == 1)
         m_formCount = m_formCount == 1 ? 2 : 1;
-        m_ui->CBkeisikiCH->setChecked(true);
-    } else if (second == 2) {
+    else if (second == 2)
         m_geoCount = m_geoCount == 1 ? 2 : 1;
-        m_ui->CBtiriCH->setChecked(true);
-    } else if (QCheckBox *box = boxOfKind(second)) {
+    tickKindBox(second);
+}
+
+void TSaimokuDialog::tickKindBox(int kind)
+{
+    QCheckBox *box = boxOfKind(kind);
+    if (!box || box->isChecked())
+        return; // a box already ticked runs nothing
+    {
+        const QSignalBlocker quiet(box);
         box->setChecked(true);
     }
+    (this->*kindBoxBehaviours()[kind - 1])(); // with the counts as they stand at this moment
 }
 
 void TSaimokuDialog::TickAuxKinds(int kind1, int kind2, int kind3)
@@ -311,11 +319,8 @@ void TSaimokuDialog::TickAuxKinds(int kind1, int kind2, int kind3)
     const int kinds[] = {kind1, kind2, kind3};
     for (int position = 1; position <= 3; ++position) {
         const int kind = kinds[position - 1];
-        QCheckBox *box = boxOfKind(kind);
-        if (!box)
-            continue;
-        // The box is ticked before the count changes: its ticked behaviour sees the count as it was.
-        box->setChecked(true);
+        // Here the box is ticked before the count changes: its behaviour sees the count as it was.
+        tickKindBox(kind);
         int *count = kind == 1 ? &m_formCount : kind == 2 ? &m_geoCount : nullptr;
         if (count)
             *count = position == 1 ? 1 : (*count == 1 ? 2 : 1);
@@ -324,7 +329,7 @@ void TSaimokuDialog::TickAuxKinds(int kind1, int kind2, int kind3)
 
 int TSaimokuDialog::ApplySynthesisField(const QString &field, int slot)
 {
-    const SynthesisField f = ::ApplySynthesisField(field, slot, m_tables, m_division);
+    const SynthesisField f = ReadSynthesisField(field, slot, m_tables, m_division);
     if (slot == 0) {
         if (f.itemCount >= 1)
             TickAuxKinds(f.kinds[0], f.kinds[1], f.kinds[2]);

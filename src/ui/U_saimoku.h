@@ -42,8 +42,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
-    void FormCreate();
+private slots:
     bool EsaimokuKeyPress(QKeyEvent *event);
     void LBhitdataClick();
     void LsaikenClick();
@@ -62,10 +61,15 @@ private:
     void CBkoumokuCHClick();
     void CBtihouCHClick();
 
+private:
+    void FormCreate();
+
     void ResetAnalysis(bool spareHitList);
     void AnalyzeClassNumber(const QString &scheduleLine);
     void ShowAuxKindCaption(int first, int second);
     void TickAuxKinds(int kind1, int kind2, int kind3);
+    /// Ticks the box of \a kind (1 … 9) and runs its behaviour, unless it is ticked already.
+    void tickKindBox(int kind);
     int ApplySynthesisField(const QString &field, int slot);
     void ShowSpecialNote(int number, int slot);
     void FillAuxLists();
@@ -74,6 +78,9 @@ private:
     /// their list and show that list. Returns the entry text.
     QString showLookup(const AuxEntry &entry);
     QCheckBox *boxOfKind(int kind) const;
+    using Behaviour = void (TSaimokuDialog::*)();
+    /// The behaviour of the nine boxes, in the order of their kind codes (that of kindBoxes()).
+    static const std::array<Behaviour, 9> &kindBoxBehaviours();
     QComboBox *listOfTable(AuxTable table) const;
     static void emptyList(QComboBox *list);
 

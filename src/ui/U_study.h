@@ -19,21 +19,23 @@ public:
     explicit TDialogStudy(QWidget *parent = nullptr);
     ~TDialogStudy() override;
 
-    /// The radio button of topic set \a index (0 basics, 1 advanced, 2 auxiliary tables, 3 … 12 classes).
-    QRadioButton *setButton(int index) const;
     /// The URL the document view was told last, and how many views the document panel holds.
     QString documentUrl() const;
     int documentViews() const;
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
+private slots:
     void RBkihonClick(QObject *sender);
     void CBkubunClick();
     void BcloseClick();
 
-protected:
-    void hideEvent(QHideEvent *event) override;
-    void FormClose();
-
 private:
+    void FormClose();
+    /// The radio button of topic set \a index (0 basics, 1 advanced, 2 auxiliary tables, 3 … 12 classes).
+    QRadioButton *setButton(int index) const;
+
     std::unique_ptr<Ui::DialogStudy> m_ui;
     ResizeKit *m_resizeKit = nullptr;
     DocumentView *m_documentView = nullptr;

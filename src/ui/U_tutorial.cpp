@@ -98,9 +98,14 @@ TTutorialDialog::TTutorialDialog(QWidget *parent)
         answer->setAttribute(Qt::WA_InputMethodEnabled, false);
         answer->setInputMethodHints(Qt::ImhLatinOnly);
     }
-    for (const char *name :
-        {"Lrei", "Lkai", "Lkai1", "Lkai2", "Lkai3", "LhintM1", "LhintM2", "LhintM3", "LhintB", "Lito", "Lsetumei"})
-        field(QString::fromLatin1(name))->hide();
+    m_slots = {{
+        {m_ui->STren1, m_ui->Eren1, m_ui->SThint1, m_ui->STkai1, m_ui->LhintM1, m_ui->Lkai1},
+        {m_ui->STren2, m_ui->Eren2, m_ui->SThint2, m_ui->STkai2, m_ui->LhintM2, m_ui->Lkai2},
+        {m_ui->STren3, m_ui->Eren3, m_ui->SThint3, m_ui->STkai3, m_ui->LhintM3, m_ui->Lkai3},
+    }};
+    for (QLabel *mirror : {m_ui->Lrei, m_ui->Lkai, m_ui->Lkai1, m_ui->Lkai2, m_ui->Lkai3, m_ui->LhintM1, m_ui->LhintM2,
+             m_ui->LhintM3, m_ui->LhintB, m_ui->Lito, m_ui->Lsetumei})
+        mirror->hide();
     m_ui->Pren2->hide();
     m_ui->Pren3->hide();
     m_ui->PkihonExp->hide();
@@ -146,11 +151,6 @@ QRadioButton *TTutorialDialog::classButton(int digit) const
     return findChild<QRadioButton *>(QStringLiteral("RBrui%1").arg(digit));
 }
 
-QLabel *TTutorialDialog::field(const QString &name) const
-{
-    return findChild<QLabel *>(name);
-}
-
 QString TTutorialDialog::setDescription(int classDigit) const
 {
     return classDigit < 0 ? QString::fromUtf16(kBasicDescription) : QString::fromUtf16(kClassDescriptions[classDigit]);
@@ -159,11 +159,11 @@ QString TTutorialDialog::setDescription(int classDigit) const
 void TTutorialDialog::ResetExercises()
 {
     m_ui->STkihon->clear();
-    for (int k = 1; k <= 3; ++k) {
-        field(QStringLiteral("STren%1").arg(k))->clear();
-        findChild<QLineEdit *>(QStringLiteral("Eren%1").arg(k))->clear();
-        field(QStringLiteral("SThint%1").arg(k))->clear();
-        field(QStringLiteral("STkai%1").arg(k))->clear();
+    for (const Slot &slot : m_slots) {
+        slot.exercise->clear();
+        slot.answerBox->clear();
+        slot.hintArea->clear();
+        slot.answerArea->clear();
     }
     m_ui->CBhojokoumoku->setCurrentIndex(-1);
     m_ui->CBhojokoumoku->setEditText(QString());
@@ -276,43 +276,46 @@ void TTutorialDialog::CBreinumChange()
         m_ui->Pren3->show();
 }
 
-void TTutorialDialog::writeLookupResults(const ExampleTexts &texts)
+void TTutorialDialog::showLookupMirrors()
 {
-    if (!texts.written)
-        return;
-    field(QStringLiteral("Lrei"))->setText(texts.title);
-    field(QStringLiteral("LhintB"))->setText(texts.hint);
-    field(QStringLiteral("Lkai"))->setText(texts.answer);
-    if (texts.aimWritten) {
-        field(QStringLiteral("Lito"))->setText(texts.aim);
-        field(QStringLiteral("Lsetumei"))->setText(texts.explanation);
-        m_ui->STkihon->setPlainText(texts.aim);
+    m_ui->Lrei->setText(m_lookup.title);
+    m_ui->LhintB->setText(m_lookup.hint);
+    m_ui->Lkai->setText(m_lookup.answer);
+    m_ui->Lito->setText(m_lookup.aim);
+    m_ui->Lsetumei->setText(m_lookup.explanation);
+    for (size_t k = 0; k < m_slots.size(); ++k) {
+        m_slots[k].hintMirror->setText(m_slotTexts[k].hint);
+        m_slots[k].answerMirror->setText(m_slotTexts[k].answer);
     }
 }
 
 void TTutorialDialog::BquesClick()
 {
     ResetExercises();
-    const int count = questionCount();
     QString message;
-    int slot = 0;
     const PracticeState &state = *m_state;
-    // each slot is filled right after its own lookup, since the lookup leaves its results in one place
-    m_state->setExercises(
-        count,
-        [&](const QString &number) {
-            ExampleTexts texts = FindReidai(number, PracticeCaller, state.setCode(), state.fixedOrderMode());
-            if (texts.code != 0)
-                return texts;
-            writeLookupResults(texts);
-            ++slot;
-            field(QStringLiteral("STren%1").arg(slot))
-                ->setText(QStringLiteral("[") + number + QStringLiteral("] ") + field(QStringLiteral("Lrei"))->text());
-            field(QStringLiteral("LhintM%1").arg(slot))->setText(field(QStringLiteral("LhintB"))->text());
-            field(QStringLiteral("Lkai%1").arg(slot))->setText(field(QStringLiteral("Lkai"))->text());
-            return texts;
+    const QVector<Exercise> exercises = m_state->setExercises(
+        questionCount(),
+        [&state](const QString &number) {
+            return FindReidai(number, PracticeCaller, state.setCode(), state.fixedOrderMode());
         },
         &message);
+    // Every exercise set is a lookup that wrote its texts, in slot order: the last one's stay in the
+    // lookup's own fields, and the aim and explanation stay until a lookup writes them again.
+    for (int k = 0; k < exercises.size(); ++k) {
+        const ExampleTexts &texts = exercises.at(k).texts;
+        m_lookup.title = texts.title;
+        m_lookup.hint = texts.hint;
+        m_lookup.answer = texts.answer;
+        if (texts.aimWritten) {
+            m_lookup.aim = texts.aim;
+            m_lookup.explanation = texts.explanation;
+            m_ui->STkihon->setPlainText(texts.aim);
+        }
+        m_slotTexts[k] = {texts.hint, texts.answer};
+        m_slots[k].exercise->setText(QStringLiteral("[") + exercises.at(k).number + QStringLiteral("] ") + texts.title);
+    }
+    showLookupMirrors();
     if (m_state->fixedOrderMode())
         showProgress();
     if (!message.isEmpty())
@@ -331,24 +334,29 @@ void TTutorialDialog::Lhint1Click(QObject *sender)
 {
     const int k = slotOf(sender, "Lhint");
     if (k > 0)
-        field(QStringLiteral("SThint%1").arg(k))->setText(field(QStringLiteral("LhintM%1").arg(k))->text());
+        m_slots[k - 1].hintArea->setText(m_slotTexts[k - 1].hint);
+}
+
+void TTutorialDialog::showAnswer(int slot)
+{
+    m_slots[slot].answerArea->setText(m_slotTexts[slot].answer);
 }
 
 void TTutorialDialog::Bren1Click()
 {
-    m_ui->STkai1->setText(m_ui->Lkai1->text());
+    showAnswer(0);
     if (m_state->fixedOrderMode())
-        m_ui->STkihon->setPlainText(m_ui->Lito->text() + QStringLiteral("\n\n") + m_ui->Lsetumei->text());
+        m_ui->STkihon->setPlainText(m_lookup.aim + QStringLiteral("\n\n") + m_lookup.explanation);
 }
 
 void TTutorialDialog::Bren2Click()
 {
-    m_ui->STkai2->setText(m_ui->Lkai2->text());
+    showAnswer(1);
 }
 
 void TTutorialDialog::Bren3Click()
 {
-    m_ui->STkai3->setText(m_ui->Lkai3->text());
+    showAnswer(2);
 }
 
 void TTutorialDialog::LresetClick()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "index/ExampleLookup.h"
+
 #include <QDialog>
+#include <array>
 #include <memory>
 
 namespace Ui {
@@ -8,9 +11,9 @@ class TutorialDialog;
 }
 class PracticeState;
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 class ResizeKit;
-struct ExampleTexts;
 
 /// The practice window: an exercise set, one to three exercises with hints and answers, and for
 /// the two fixed-order sets their aims, explanations and progress.
@@ -22,9 +25,8 @@ public:
     ~TTutorialDialog() override;
 
     const PracticeState &state() const { return *m_state; }
-    /// The radio button of class \a digit (0 … 9).
-    QRadioButton *classButton(int digit) const;
 
+private slots:
     void RBkihonClick(QObject *sender);
     void RBouyouClick();
     void RBhojoClick();
@@ -42,18 +44,41 @@ public:
     void LbeforeClick();
     void LkihonClick(QObject *sender);
     void BcloseClick();
-    void ResetExercises();
 
 private:
+    void ResetExercises();
+    /// The radio button of class \a digit (0 … 9).
+    QRadioButton *classButton(int digit) const;
     QString setDescription(int classDigit) const;
     int questionCount() const;
-    void writeLookupResults(const ExampleTexts &texts);
+    void showLookupMirrors();
+    void showAnswer(int slot);
     void showFixedOrderPanel(bool advanced);
     void showProgress();
     int slotOf(QObject *sender, const char *prefix) const;
-    QLabel *field(const QString &name) const;
+
+    /// The controls of one exercise slot; the hidden labels only mirror the slot's texts.
+    struct Slot
+    {
+        QLabel *exercise; ///< STrenK
+        QLineEdit *answerBox; ///< ErenK
+        QLabel *hintArea; ///< SThintK
+        QLabel *answerArea; ///< STkaiK
+        QLabel *hintMirror; ///< LhintMK
+        QLabel *answerMirror; ///< LkaiK
+    };
+    /// What a slot's exercise gives its hint link and answer button; kept until the slot is set again.
+    struct SlotTexts
+    {
+        QString hint;
+        QString answer;
+    };
 
     std::unique_ptr<Ui::TutorialDialog> m_ui;
     std::unique_ptr<PracticeState> m_state;
     ResizeKit *m_resizeKit = nullptr;
+    std::array<Slot, 3> m_slots {};
+    std::array<SlotTexts, 3> m_slotTexts;
+    /// What the example lookup wrote last (Lrei, LhintB, Lkai; Lito and Lsetumei as last written).
+    ExampleTexts m_lookup;
 };

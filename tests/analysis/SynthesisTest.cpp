@@ -31,7 +31,7 @@ TEST(Synthesis, KindDigitsOfOneTwoAndThreeDigitValues)
 TEST(Synthesis, DescriptorItems)
 {
     const AuxTables t = tables();
-    SynthesisField d = ApplySynthesisField(QStringLiteral("12/319/1053/7/20"), 0, t, 31);
+    SynthesisField d = ReadSynthesisField(QStringLiteral("12/319/1053/7/20"), 0, t, 31);
     EXPECT_EQ(d.result, 12);
     EXPECT_EQ(d.kinds, (std::array<int, 3> {1, 2, 0}));
     EXPECT_EQ(d.basicPart, QStringLiteral("319"));
@@ -40,37 +40,36 @@ TEST(Synthesis, DescriptorItems)
     EXPECT_EQ(d.secondNote, 0); // 20 names no note
     EXPECT_FALSE(d.entry.found()); // looked up with k1 = 1 in the form table
 
-    d = ApplySynthesisField(QStringLiteral("2/291/53//15"), 0, t, 29);
+    d = ReadSynthesisField(QStringLiteral("2/291/53//15"), 0, t, 29);
     EXPECT_EQ(d.entry.text, S(u"53,アメリカ合衆国"));
     EXPECT_EQ(d.firstNote, 0);
     EXPECT_EQ(d.secondNote, 15);
 
-    d = ApplySynthesisField(
-        QStringLiteral("9,210"), 0, t, 21); // a comma kept by quotes in the line separates items too
+    d = ReadSynthesisField(QStringLiteral("9,210"), 0, t, 21); // a comma kept by quotes in the line separates items too
     EXPECT_EQ(d.itemCount, 2);
     EXPECT_EQ(d.basicPart, QStringLiteral("210"));
 
-    d = ApplySynthesisField(QString(), 0, t, 21);
+    d = ReadSynthesisField(QString(), 0, t, 21);
     EXPECT_EQ(d.itemCount, 0);
     EXPECT_EQ(d.result, 0);
-    EXPECT_EQ(ApplySynthesisField(QStringLiteral("x/1"), 0, t, 21).result, 0);
+    EXPECT_EQ(ReadSynthesisField(QStringLiteral("x/1"), 0, t, 21).result, 0);
 }
 
 TEST(Synthesis, FormulaItemsAndKindNames)
 {
     const AuxTables t = tables();
-    SynthesisField f = ApplySynthesisField(QStringLiteral("210+02/1/02"), 1, t, 21);
+    SynthesisField f = ReadSynthesisField(QStringLiteral("210+02/1/02"), 1, t, 21);
     EXPECT_EQ(f.formula, QStringLiteral("210+02"));
     EXPECT_EQ(f.kind, 1);
     EXPECT_EQ(f.kindName, S(u"形式区分"));
     EXPECT_EQ(f.entry.text, S(u"02,歴史"));
     EXPECT_EQ(f.result, 0);
 
-    f = ApplySynthesisField(QStringLiteral("2+1/2"), 2, t, 21);
+    f = ReadSynthesisField(QStringLiteral("2+1/2"), 2, t, 21);
     EXPECT_EQ(f.itemCount, 2);
     EXPECT_FALSE(f.entry.found());
 
-    f = ApplySynthesisField(QStringLiteral("0+21/9/21"), 3, t, 0);
+    f = ReadSynthesisField(QStringLiteral("0+21/9/21"), 3, t, 0);
     EXPECT_EQ(f.kindName, S(u"綱目分類"));
     EXPECT_EQ(f.entry.table, AuxTable::Koumokuhyou);
     EXPECT_EQ(FormulaKindName(8), S(u"文学時代区分"));

@@ -3,8 +3,7 @@
 #include <QStandardPaths>
 #ifdef TAXEL_TEST_GUI
 #include "app/Fonts.h"
-
-#include <QApplication>
+#include "app/TaxelApplication.h"
 #else
 #include <QCoreApplication>
 #endif
@@ -14,7 +13,7 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
 #ifdef TAXEL_TEST_GUI
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TaxelApplication app(argc, argv); // an error escaping a handler is shown, as in the program
     InstallFontSubstitutions();
 #else
     QCoreApplication app(argc, argv);

@@ -2,13 +2,12 @@
 // and editable drop-down list, Enter and Space on radio buttons and check boxes. Enter never closes
 // a window nor clicks a button the user did not choose.
 
-#include "TestSupport.h"
+#include "WindowTestSupport.h"
 
 #include "app/AppWindows.h"
 #include "app/DesktopEntry.h"
 #include "app/Messages.h"
 #include "app/U_taxel.h"
-#include "driving/UserInput.h"
 #include "index/ItemIndexBuilder.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
@@ -17,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -50,18 +48,6 @@ void expectTabOrder(const QStringList &names)
         EXPECT_EQ(focusedControl(), name);
         UserInput::pressKey(Qt::Key_Tab);
     }
-}
-
-template <typename T> T *child(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-QString text(QWidget *window, const char *name)
-{
-    return child<QLabel>(window, name)->text();
 }
 
 } // namespace
@@ -104,12 +90,12 @@ TEST(Keyboard, ItemSearchWindow)
     UserInput::pressKey(Qt::Key_Return);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(child<QListWidget>(&window, "LBhitdata")->count(), 2);
-    EXPECT_EQ(text(&window, "LhitDataNum"), QStringLiteral("2 件のデータ"));
+    EXPECT_EQ(shownText(&window, "LhitDataNum"), QStringLiteral("2 件のデータ"));
 
     expectTabOrder(L({u"Ekoumoku", u"RBnormal"})); // one stop for the two options
     EXPECT_EQ(focusedControl(), QStringLiteral("LBhitdata"));
     UserInput::pressKey(Qt::Key_Down);
-    EXPECT_EQ(text(&window, "STtaxel"), QStringLiteral("010")) << "an arrow key shows the item as a click does";
+    EXPECT_EQ(shownText(&window, "STtaxel"), QStringLiteral("010")) << "an arrow key shows the item as a click does";
     UserInput::pressKey(Qt::Key_Return);
     EXPECT_TRUE(window.isVisible());
     expectTabOrder(L({u"LBhitdata", u"Bclose"}));
@@ -151,11 +137,11 @@ TEST(Keyboard, AnalysisWindow)
     tabTo(QStringLiteral("LBhitdata"));
     UserInput::pressKey(Qt::Key_Down);
     UserInput::pressKey(Qt::Key_Down);
-    const QString chosen = text(&window, "STtaxel");
+    const QString chosen = shownText(&window, "STtaxel");
     EXPECT_EQ(chosen, hits->currentItem()->text().section(QLatin1Char(','), 0, 0).mid(1))
         << "the line chosen with the arrow keys is analysed";
     UserInput::pressKey(Qt::Key_Up);
-    EXPECT_NE(text(&window, "STtaxel"), chosen);
+    EXPECT_NE(shownText(&window, "STtaxel"), chosen);
     UserInput::pressKey(Qt::Key_Return);
     EXPECT_TRUE(window.isVisible());
 
@@ -239,14 +225,14 @@ TEST(Keyboard, PracticeWindow)
     UserInput::pressKey(Qt::Key_Tab); // the number of exercises is fixed for the basic set
     EXPECT_EQ(focusedControl(), QStringLiteral("Bques"));
     UserInput::pressKey(Qt::Key_Space);
-    EXPECT_EQ(text(&window, "STren1"), QStringLiteral("[k1] 学校図書館の本"));
+    EXPECT_EQ(shownText(&window, "STren1"), QStringLiteral("[k1] 学校図書館の本"));
     UserInput::pressKey(Qt::Key_Tab);
     EXPECT_EQ(focusedControl(), QStringLiteral("Eren1"));
     UserInput::typeText(QStringLiteral("017"));
     UserInput::pressKey(Qt::Key_Return);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(child<QLineEdit>(&window, "Eren1")->text(), QStringLiteral("017"));
-    EXPECT_TRUE(text(&window, "STkai1").isEmpty()) << "Enter shows no answer";
+    EXPECT_TRUE(shownText(&window, "STkai1").isEmpty()) << "Enter shows no answer";
 
     tabTo(QStringLiteral("CBstartNum"));
     UserInput::pressKey(Qt::Key_Return);

@@ -1,28 +1,16 @@
-#include "TestSupport.h"
+#include "WindowTestSupport.h"
 
 #include "app/Messages.h"
 #include "index/ExampleBuilder.h"
 #include "index/ItemIndexBuilder.h"
-#include "ui/LinkLabel.h"
 #include "ui/U_koumoku.h"
 
-#include <QApplication>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <gtest/gtest.h>
 
 namespace {
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-}
 
 /// A data root with a small item master and example master, both built as the maintainer would.
 class KoumokuDialogTest : public ::testing::Test
@@ -56,55 +44,22 @@ protected:
         ASSERT_GT(MakeReidaiData([](const QString &) {}), 0);
 
         window = std::make_unique<TKoumokuDialog>();
-        open();
+        UserInput::openStudyWindow(window.get());
     }
 
-    void open()
-    {
-        window->show();
-        window->activateWindow();
-        QApplication::setActiveWindow(window.get());
-        settle();
-    }
+    QString text(const char *name) const { return shownText(window.get(), name); }
+    bool covered(int slot) const { return shown(window.get(), ("Pmask" + QByteArray::number(slot)).constData()); }
+    QLineEdit *entry() const { return child<QLineEdit>(window.get(), "Ekoumoku"); }
+    QListWidget *hits() const { return child<QListWidget>(window.get(), "LBhitdata"); }
+    void click(const char *name) const { UserInput::click(child(window.get(), name)); }
+    void clickHit(int row) const { UserInput::clickLine(hits(), row); }
 
-    template <typename T> T *child(const char *name) const
-    {
-        T *widget = window->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QString text(const char *name) const { return child<QLabel>(name)->text(); }
-    bool covered(int slot) const { return !child<QWidget>(QStringLiteral("Pmask%1").arg(slot).toLatin1())->isHidden(); }
-    QLineEdit *entry() const { return child<QLineEdit>("Ekoumoku"); }
-    QListWidget *hits() const { return child<QListWidget>("LBhitdata"); }
-
-    /// Clicks into the entry field (when it lacks the focus), types \a query and presses Enter.
+    /// Clicks into the entry field (when it lacks the focus), types \a query over its text and
+    /// presses Enter.
     void search(const QString &query)
     {
-        if (!entry()->hasFocus()) {
-            entry()->setFocus(Qt::MouseFocusReason);
-            settle();
-        }
-        entry()->insert(query);
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(entry(), &press);
-        settle();
-    }
-
-    /// Clicks hit line \a row (the list takes the focus).
-    void clickHit(int row)
-    {
-        hits()->setFocus(Qt::MouseFocusReason);
-        settle();
-        hits()->setCurrentRow(row);
-        emit hits()->itemClicked(hits()->item(row));
-        settle();
-    }
-
-    void clickLink(const char *name)
-    {
-        emit child<LinkLabel>(name)->clicked();
-        settle();
+        UserInput::typeOver(entry(), query);
+        UserInput::pressKey(Qt::Key_Return);
     }
 
     /// The row of the hit whose index key is \a key.
@@ -131,18 +86,15 @@ TEST_F(KoumokuDialogTest, EnterSearchesCountsAndReportsNoMatch)
     EXPECT_TRUE(window->isVisible()) << "Enter must not reach the window's buttons";
     EXPECT_TRUE(messages.messages().isEmpty());
 
-    entry()->clear();
     search(QStringLiteral("図書館"));
     clickHit(rowOf(QStringLiteral("図書館")));
-    ASSERT_FALSE(child<QLabel>("Lmask")->isHidden());
-    entry()->setFocus();
+    ASSERT_TRUE(shown(window.get(), "Lmask"));
     search(QStringLiteral("存在しない"));
     EXPECT_EQ(messages.messages(), QStringList({QStringLiteral("一致する分類項目はありません！")}));
     EXPECT_EQ(text("LhitDataNum"), QStringLiteral("0 件のデータ"));
-    EXPECT_TRUE(child<QLabel>("Lmask")->isHidden());
+    EXPECT_FALSE(shown(window.get(), "Lmask"));
 
-    clickLink("Landor"); // OR search with a keyword that has no index file: -1
-    entry()->clear();
+    click("Landor"); // OR search with a keyword that has no index file: -1
     search(QStringLiteral("図書館 存在しない"));
     EXPECT_EQ(text("LhitDataNum"), QStringLiteral("-1 件のデータ"));
     EXPECT_EQ(messages.messages().size(), 2);
@@ -159,11 +111,11 @@ TEST_F(KoumokuDialogTest, HitFillsTheItemAndTheExampleSlotsWithHintAndAnswer)
     EXPECT_FALSE(covered(1) || covered(2));
     EXPECT_TRUE(covered(3) && covered(4));
 
-    clickLink("Lhint1");
+    click("Lhint1");
     EXPECT_EQ(text("STkai1"), QStringLiteral("図書館は010。"));
-    child<QPushButton>("Bkai1")->click();
+    click("Bkai1");
     EXPECT_EQ(text("STkai1"), QStringLiteral("図書館は010。∥010∥∥017∥")); // hint first, empty part kept
-    clickLink("Lhint1");
+    click("Lhint1");
     EXPECT_EQ(text("STkai1"), QStringLiteral("図書館は010。"));
 
     clickHit(rowOf(QStringLiteral("図書館学"))); // a12//a13: slot 2 skipped, slot 3 shows a13
@@ -176,7 +128,6 @@ TEST_F(KoumokuDialogTest, HitFillsTheItemAndTheExampleSlotsWithHintAndAnswer)
     EXPECT_EQ(text("STreinum1"), QStringLiteral("a13a13"));
     EXPECT_TRUE(covered(1));
 
-    entry()->setFocus();
     search(QStringLiteral("X"));
     clickHit(0);
     EXPECT_EQ(text("STkoumoku"), QStringLiteral("X**"));
@@ -189,26 +140,26 @@ TEST_F(KoumokuDialogTest, FailedLookupsLeaveSlotsCoveredAndTheNoticeKeepsItsStat
     EXPECT_EQ(text("STyomi"), QStringLiteral("トショカン ケンチク"));
     EXPECT_TRUE(covered(1));
     EXPECT_FALSE(covered(2));
-    EXPECT_FALSE(child<QLabel>("Lmask")->isHidden()) << "the notice shows in the cover of slot 1";
+    EXPECT_TRUE(shown(window.get(), "Lmask")) << "the notice shows in the cover of slot 1";
 
     clickHit(rowOf(QStringLiteral("図書館員"))); // no example numbers at all
     EXPECT_EQ(text("STtaxel"), QStringLiteral("010"));
     EXPECT_TRUE(covered(1) && covered(2) && covered(3) && covered(4));
-    EXPECT_FALSE(child<QLabel>("Lmask")->isHidden()) << "keeps the visibility it had";
+    EXPECT_TRUE(shown(window.get(), "Lmask")) << "keeps the visibility it had";
 }
 
 TEST_F(KoumokuDialogTest, OptionsMoveTheFocusBackAndEnteringTheFieldEmptiesTheWindow)
 {
     search(QStringLiteral("図書館"));
     const int found = hits()->count();
-    clickLink("Landor"); // the entry field still has the focus: nothing is emptied
+    click("Landor"); // the entry field still has the focus: nothing is emptied
     EXPECT_EQ(window->mode(), 1);
     EXPECT_EQ(text("Landor"), QStringLiteral("OR検索"));
     EXPECT_EQ(entry()->text(), QStringLiteral("図書館"));
     EXPECT_EQ(hits()->count(), found);
 
     clickHit(0);
-    clickLink("Landor"); // the focus comes back from the hit list: query, hits and details go
+    click("Landor"); // the focus comes back from the hit list: query, hits and details go
     EXPECT_EQ(text("Landor"), QStringLiteral("AND検索"));
     EXPECT_TRUE(entry()->hasFocus());
     EXPECT_TRUE(entry()->text().isEmpty());
@@ -217,37 +168,32 @@ TEST_F(KoumokuDialogTest, OptionsMoveTheFocusBackAndEnteringTheFieldEmptiesTheWi
     EXPECT_EQ(text("LhitDataNum"), QStringLiteral("%1 件のデータ").arg(found)) << "the count stays";
 
     search(QStringLiteral("図書館"));
-    auto *exact = child<QRadioButton>("RBkanzen");
-    exact->setFocus(Qt::MouseFocusReason); // a click gives the radio button the focus first
-    settle();
-    exact->click();
-    settle();
+    click("RBkanzen"); // the radio button takes the focus and gives it to the field
     EXPECT_EQ(window->exact(), 1);
     EXPECT_TRUE(entry()->hasFocus() && entry()->text().isEmpty() && hits()->count() == 0);
     search(QStringLiteral("図書館"));
     EXPECT_EQ(hits()->count(), 1) << "exact search: only the key 図書館 itself";
 
     // the window getting active again (after a message box) is not the field being entered
-    QFocusEvent focusBack(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(entry(), &focusBack);
+    activateAgain(window.get());
+    EXPECT_TRUE(entry()->hasFocus());
     EXPECT_EQ(entry()->text(), QStringLiteral("図書館"));
 }
 
 TEST_F(KoumokuDialogTest, ResetEmptiesTheWindowAndReopeningKeepsIt)
 {
-    clickLink("Landor");
+    click("Landor");
     search(QStringLiteral("図書館"));
     const int found = hits()->count();
     clickHit(rowOf(QStringLiteral("図書館")));
-    child<QPushButton>("Bclose")->click();
-    settle();
+    click("Bclose");
     EXPECT_FALSE(window->isVisible());
-    open();
+    UserInput::openStudyWindow(window.get());
     EXPECT_EQ(window->mode(), 1);
     EXPECT_EQ(hits()->count(), found);
     EXPECT_FALSE(covered(1));
 
-    clickLink("Lsaiken");
+    click("Lsaiken");
     EXPECT_TRUE(entry()->hasFocus() && entry()->text().isEmpty() && hits()->count() == 0);
     EXPECT_TRUE(covered(1) && text("STrei1").isEmpty() && text("Lkai1").isEmpty());
     EXPECT_FALSE(text("LhintM1").isEmpty()) << "the reset leaves the hint fields";

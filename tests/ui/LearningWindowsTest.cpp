@@ -1,21 +1,20 @@
-#include "TestSupport.h"
+#include "WindowTestSupport.h"
 
 #include "app/Messages.h"
 #include "app/Shell.h"
 #include "datafiles/ProgramRandom.h"
 #include "learning/PracticeState.h"
-#include "ui/LinkLabel.h"
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPdfPageNavigator>
 #include <QPdfView>
 #include <QPdfWriter>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -35,20 +34,6 @@ void writePdf(const QString &path, int pages)
     }
 }
 
-template <typename T> T *child(const QWidget &window, const QString &name)
-{
-    T *found = window.findChild<T *>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
-}
-
-QString text(const QWidget &window, const QString &name)
-{
-    if (auto *edit = window.findChild<QPlainTextEdit *>(name))
-        return edit->toPlainText();
-    return child<QLabel>(window, name)->text();
-}
-
 class StudyWindowTest : public ::testing::Test
 {
 protected:
@@ -58,14 +43,13 @@ protected:
             {QStringLiteral("政治：2"), QStringLiteral("法律：0003"), QStringLiteral("目次だけ"),
                 QStringLiteral("経済：99"), QStringLiteral("社会：0")});
         writePdf(root.path(kStudy + QStringLiteral("taxel_rui3.pdf")), 3);
-        window.show();
+        UserInput::openStudyWindow(&window);
     }
-    void choose(int line)
-    {
-        auto *box = child<QComboBox>(window, QStringLiteral("CBkubun"));
-        box->setCurrentIndex(line);
-        emit box->activated(line);
-    }
+    QComboBox *topics() const { return child<QComboBox>(&window, "CBkubun"); }
+    QString shown(const char *name) const { return shownText(&window, name); }
+    /// Chooses topic set \a name (RBkihon, RBouyou, RBhojo, RBrui0 … RBrui9).
+    void chooseSet(const char *name) { UserInput::click(child(&window, name)); }
+    void choose(int line) { UserInput::chooseItem(topics(), line); }
     QString document() const { return root.path(kStudy + QStringLiteral("taxel_rui3.pdf")); }
 
     TempRoot root;
@@ -77,28 +61,28 @@ protected:
 
 TEST_F(StudyWindowTest, ChoosingASetFillsTheTopicBoxButLeavesTheDocument)
 {
-    auto *box = child<QComboBox>(window, QStringLiteral("CBkubun"));
+    auto *box = topics();
     EXPECT_FALSE(box->isEnabled());
-    EXPECT_EQ(text(window, QStringLiteral("Lkoumoku")), QStringLiteral("項目を選んで下さい。"));
-    window.setButton(6)->click();
-    EXPECT_EQ(text(window, QStringLiteral("Lkoumoku")), QStringLiteral("3類：社会科学･教育･軍事"));
-    EXPECT_EQ(text(window, QStringLiteral("LbunFnm")), document());
+    EXPECT_EQ(shown("Lkoumoku"), QStringLiteral("項目を選んで下さい。"));
+    chooseSet("RBrui3");
+    EXPECT_EQ(shown("Lkoumoku"), QStringLiteral("3類：社会科学･教育･軍事"));
+    EXPECT_EQ(shown("LbunFnm"), document());
     EXPECT_EQ(box->count(), 5);
     EXPECT_TRUE(box->isEnabled());
     EXPECT_EQ(box->currentText(), QStringLiteral("選択して下さい。"));
 
     choose(0);
-    window.setButton(4)->click(); // class 1 has no topic list here
+    chooseSet("RBrui1"); // class 1 has no topic list here
     EXPECT_EQ(messages.messages().size(), 1);
     EXPECT_EQ(box->count(), 0);
-    EXPECT_EQ(text(window, QStringLiteral("Lkoumoku")), QStringLiteral("1類：哲学･心理学･宗教"));
+    EXPECT_EQ(shown("Lkoumoku"), QStringLiteral("1類：哲学･心理学･宗教"));
     EXPECT_EQ(window.documentViews(), 1) << "the former page stays until a topic is chosen";
     EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=2"));
 }
 
 TEST_F(StudyWindowTest, TopicsShowTheirPageInOneFreshView)
 {
-    window.setButton(6)->click();
+    chooseSet("RBrui3");
     choose(0);
     EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=2"));
     EXPECT_EQ(window.documentViews(), 1);
@@ -124,14 +108,14 @@ TEST_F(StudyWindowTest, TopicsShowTheirPageInOneFreshView)
 
 TEST_F(StudyWindowTest, ClosingDropsTheViewAndKeepsTheChoice)
 {
-    window.setButton(6)->click();
+    chooseSet("RBrui3");
     choose(0);
-    window.close();
+    UserInput::click(child(&window, "Bclose"));
     EXPECT_EQ(window.documentViews(), 0);
-    window.show();
+    UserInput::openStudyWindow(&window);
     EXPECT_EQ(window.documentViews(), 0);
-    EXPECT_EQ(text(window, QStringLiteral("Lkoumoku")), QStringLiteral("3類：社会科学･教育･軍事"));
-    EXPECT_EQ(child<QComboBox>(window, QStringLiteral("CBkubun"))->count(), 5);
+    EXPECT_EQ(shown("Lkoumoku"), QStringLiteral("3類：社会科学･教育･軍事"));
+    EXPECT_EQ(topics()->count(), 5);
 
     // a missing document shows an empty view, never a crash
     QFile::remove(document());
@@ -162,14 +146,14 @@ protected:
                 QStringLiteral("6")});
         root.writeLines(kExamples + QStringLiteral("ren_num_hojo.txt"), {QStringLiteral("1")});
         root.writeLines(kExamples + QStringLiteral("REI_all.txt"), {QStringLiteral("1,全体,,9")});
-        window.show();
+        UserInput::openStudyWindow(&window);
         SeedProgramRandom(5);
     }
     void TearDown() override { SetDesktopOpener({}); }
 
-    QWidget *control(const char *name) const { return child<QWidget>(window, QString::fromLatin1(name)); }
-    QString shown(const char *name) const { return text(window, QString::fromLatin1(name)); }
-    void click(const char *name) { qobject_cast<QAbstractButton *>(control(name))->click(); }
+    template <typename T = QWidget> T *control(const char *name) const { return child<T>(&window, name); }
+    QString shown(const char *name) const { return shownText(&window, name); }
+    void click(const char *name) { UserInput::click(control(name)); }
 
     TempRoot root;
     MessageRecorder messages;
@@ -181,7 +165,7 @@ protected:
 
 TEST_F(PracticeWindowTest, AskingBeforeAnySetOnlyTellsThatThereIsNoExercise)
 {
-    child<QLabel>(window, QStringLiteral("STren1"))->setText(QStringLiteral("old"));
+    control<QLabel>("STren1")->setText(QStringLiteral("old"));
     click("Bques");
     EXPECT_EQ(messages.messages(), QStringList {PracticeState::noExerciseMessage()});
     EXPECT_TRUE(shown("STren1").isEmpty());
@@ -197,7 +181,7 @@ TEST_F(PracticeWindowTest, BasicSetShowsAimThenAnswerAndExplanationAndSavesProgr
     EXPECT_TRUE(control("Pren2")->isHidden());
     EXPECT_EQ(shown("LkihonNumCount"), QStringLiteral("3"));
     EXPECT_EQ(shown("LlastNum"), QStringLiteral("0"));
-    EXPECT_EQ(child<QComboBox>(window, QStringLiteral("CBstartNum"))->itemText(2), QStringLiteral("3  1"));
+    EXPECT_EQ(control<QComboBox>("CBstartNum")->itemText(2), QStringLiteral("3  1"));
 
     click("Bques");
     EXPECT_EQ(shown("STren1"), QStringLiteral("[k1] 地図の歴史"));
@@ -206,7 +190,7 @@ TEST_F(PracticeWindowTest, BasicSetShowsAimThenAnswerAndExplanationAndSavesProgr
     click("Bren1");
     EXPECT_EQ(shown("STkai1"), QStringLiteral("290.2∥290.1∥"));
     EXPECT_EQ(shown("STkihon"), QStringLiteral("ねらい1\n\n解説1"));
-    emit child<LinkLabel>(window, QStringLiteral("Lhint1"))->clicked();
+    click("Lhint1");
     EXPECT_EQ(shown("SThint1"), QStringLiteral("ヒント1"));
 
     click("BsaveLast");
@@ -214,12 +198,11 @@ TEST_F(PracticeWindowTest, BasicSetShowsAimThenAnswerAndExplanationAndSavesProgr
     EXPECT_EQ(root.readBytes(kExamples + QStringLiteral("study_kihon.txt")), QByteArray("1\r\n"));
 
     click("Bques"); // k2 has no hint
-    emit child<LinkLabel>(window, QStringLiteral("Lhint1"))->clicked();
+    click("Lhint1");
     EXPECT_TRUE(shown("SThint1").isEmpty());
 
-    auto *start = child<QComboBox>(window, QStringLiteral("CBstartNum"));
-    start->setCurrentIndex(2);
-    emit start->activated(2);
+    auto *start = control<QComboBox>("CBstartNum");
+    UserInput::chooseItem(start, 2);
     EXPECT_TRUE(start->currentText().isEmpty());
     EXPECT_TRUE(shown("STren1").isEmpty());
     click("Bques");
@@ -231,7 +214,7 @@ TEST_F(PracticeWindowTest, ThreeQuestionsFromAClassSetAreThreeDifferentExercises
 {
     click("RBrui2");
     EXPECT_TRUE(control("CBreinum")->isEnabled());
-    child<QComboBox>(window, QStringLiteral("CBreinum"))->setCurrentIndex(2);
+    UserInput::chooseItem(control<QComboBox>("CBreinum"), 2);
     EXPECT_FALSE(control("Pren3")->isHidden());
     for (int round = 0; round < 10; ++round) {
         click("Bques");
@@ -248,7 +231,7 @@ TEST_F(PracticeWindowTest, ThreeQuestionsFromAClassSetAreThreeDifferentExercises
     EXPECT_TRUE(messages.messages().isEmpty());
 
     // typed text in the count box is no selection: one slot, one exercise
-    child<QComboBox>(window, QStringLiteral("CBreinum"))->setEditText(QStringLiteral("abc"));
+    UserInput::typeOver(control<QComboBox>("CBreinum")->lineEdit(), QStringLiteral("abc"));
     EXPECT_TRUE(control("Pren2")->isHidden());
     click("Bques");
     EXPECT_FALSE(shown("STren1").isEmpty());
@@ -261,17 +244,17 @@ TEST_F(PracticeWindowTest, ModesFollowTheChosenSet)
     click("RBhojo");
     EXPECT_TRUE(control("PkihonExp")->isHidden());
     EXPECT_TRUE(control("CBreinum")->isEnabled());
-    auto *tables = child<QComboBox>(window, QStringLiteral("CBhojokoumoku"));
+    auto *tables = control<QComboBox>("CBhojokoumoku");
     EXPECT_TRUE(tables->isEnabled());
     EXPECT_EQ(tables->currentText(), QStringLiteral("選んで下さい。"));
     EXPECT_EQ(window.state().setCode(), 21);
 
-    tables->setCurrentIndex(1);
-    emit tables->activated(1); // no list for the geographic division
+    UserInput::chooseItem(tables, 1); // no list for the geographic division
     EXPECT_TRUE(shown("SThint").startsWith(QStringLiteral("地理区分：")));
     EXPECT_EQ(messages.messages(), QStringList {PracticeState::listMissingMessage()});
     EXPECT_EQ(window.state().setCode(), 21);
-    window.CBhojokoumokuClick(-1);
+    UserInput::typeOver(tables->lineEdit(), QString()); // no table named
+    UserInput::pressKey(Qt::Key_Return);
     EXPECT_EQ(messages.messages().constLast(), PracticeState::invalidItemMessage());
 
     click("RBouyou"); // no advanced list: the former set stays
@@ -282,8 +265,8 @@ TEST_F(PracticeWindowTest, ModesFollowTheChosenSet)
     EXPECT_EQ(shown("LkaisetuT"), QStringLiteral("◆発展問題の解説"));
     EXPECT_EQ(window.state().setCode(), 22);
 
-    emit child<LinkLabel>(window, QStringLiteral("Lrui7"))->clicked();
-    emit child<LinkLabel>(window, QStringLiteral("Lkihon"))->clicked();
+    click("Lrui7");
+    click("Lkihon");
     ASSERT_EQ(opened.size(), 2);
     EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("StudyTaxel/SaimokuData/exp_rui7.pdf")));
     EXPECT_TRUE(opened[1].toLocalFile().endsWith(QStringLiteral("StudyTaxel/SaimokuData/taxel_kihon.pdf")));

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "WindowTestSupport.h"
 
 #include "app/AppWindows.h"
 #include "app/DesktopEntry.h"
@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -39,13 +40,23 @@ protected:
         SetDesktopOpener({});
         DesktopEntry::setDesktopFolder(QString());
     }
-    template <typename T> T *control(const char *name) const
+    template <typename T = QWidget> T *control(const char *name) const { return child<T>(MainForm, name); }
+    QString description() const { return shownText(MainForm, "STsetumei"); }
+    void click(const char *name) const { UserInput::click(control(name)); }
+    /// Opens a study window with its menu button; the user closes it again with its close button.
+    void visit(const char *button, QDialog *window) const
     {
-        T *found = MainForm->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (window->isVisible()) {
+                closer.stop();
+                UserInput::click(child(window, "Bclose"));
+            }
+        });
+        closer.start(0);
+        click(button);
+        EXPECT_FALSE(window->isVisible());
     }
-    QString description() const { return control<QLabel>("STsetumei")->text(); }
 
     TempRoot m_root;
     QTemporaryDir m_desktop;
@@ -97,48 +108,48 @@ TEST_F(MainFormTest, MaintenanceModeShowsTheTwoBuilderCommands)
 
 TEST_F(MainFormTest, HoverDescriptionsStayUntilTheBareSurfaceIsEntered)
 {
-    auto *bstudy = control<QPushButton>("Bstudy");
-    MainForm->BstudyMouseEnter(bstudy);
+    showActive(MainForm);
+    UserInput::hover(control("Bstudy"));
     const QString studyText = description();
     EXPECT_GT(studyText.size(), 60);
     EXPECT_LT(studyText.size(), 120);
 
-    MainForm->BstudyMouseEnter(control<QLabel>("STsetumei")); // the description box itself
-    MainForm->BstudyMouseEnter(control<QWidget>("Phelp"));
-    MainForm->Lkensaku1MouseEnter(bstudy); // a link handler given a button
+    UserInput::hover(control("STsetumei")); // the description box itself
+    UserInput::hover(control("Phelp"), QPoint(2, 2)); // the panel around the help button
     EXPECT_EQ(description(), studyText);
 
     for (const char *name : {"Btutorial", "Bsaimoku", "Bkoumoku", "Bhelp"}) {
-        MainForm->BstudyMouseEnter(control<QWidget>(name));
+        UserInput::hover(control(name));
         EXPECT_NE(description(), studyText) << name;
         EXPECT_FALSE(description().isEmpty()) << name;
     }
-    MainForm->Lkensaku1MouseEnter(control<QWidget>("Lkensaku2"));
+    UserInput::hover(control("Lkensaku2"));
     EXPECT_EQ(description(),
         QStringLiteral("国会図書館オンライン（NDL-OPAC）の検索ページに接続します。"
                        "データベースの収録数は最も多いですが、基本情報のみが表示されます。"));
-    MainForm->FormMouseEnter();
+    UserInput::hover(MainForm, QPoint(20, 300)); // the bare surface, left of the description box
     EXPECT_TRUE(description().isEmpty());
 }
 
 TEST_F(MainFormTest, HelpPanelExpandsCollapsesAndCollapsesBeforeItsCommandsAct)
 {
-    auto *phelp = control<QWidget>("Phelp");
+    showActive(MainForm);
+    auto *phelp = control("Phelp");
     auto *bhelp = control<QPushButton>("Bhelp");
-    MainForm->BhelpClick();
+    click("Bhelp");
     EXPECT_EQ(phelp->height(), 147);
     EXPECT_EQ(bhelp->text(), QStringLiteral("閉じる"));
-    MainForm->BhelpClick();
+    click("Bhelp");
     EXPECT_EQ(phelp->height(), 33);
     EXPECT_EQ(bhelp->text(), QStringLiteral("ヘルプ"));
 
-    MainForm->BhelpClick();
-    MainForm->BverClick();
+    click("Bhelp");
+    click("Bver");
     EXPECT_EQ(phelp->height(), 33);
     EXPECT_EQ(m_messages.messages(), QStringList {QStringLiteral("Bld.020 2022/4/28 \nTaxel taxel.exe")});
 
-    MainForm->BhelpClick();
-    MainForm->BmanualClick();
+    click("Bhelp");
+    click("Bmanual");
     EXPECT_EQ(phelp->height(), 33);
     ASSERT_EQ(m_opened.size(), 1);
     EXPECT_EQ(m_opened[0].toLocalFile(), m_root.path(QStringLiteral("StudyTaxel/Taxelマニュアル.pdf")));
@@ -147,27 +158,27 @@ TEST_F(MainFormTest, HelpPanelExpandsCollapsesAndCollapsesBeforeItsCommandsAct)
 
 TEST_F(MainFormTest, CatalogueLinksAndTheExplanationPanel)
 {
-    MainForm->Lkensaku1Click();
-    MainForm->Lkensaku2Click();
-    MainForm->Lkensaku3Click();
+    showActive(MainForm);
+    click("Lkensaku1");
+    click("Lkensaku2");
+    click("Lkensaku3");
     EXPECT_EQ(m_opened,
         (QList<QUrl> {QUrl(QStringLiteral("https://ndlsearch.ndl.go.jp/")),
             QUrl(QStringLiteral("https://ndlonline.ndl.go.jp/")),
             QUrl(QStringLiteral("http://webcatplus.nii.ac.jp/"))}));
 
-    auto *panel = control<QWidget>("Psetumei");
-    MainForm->LhazimeniClick();
+    auto *panel = control("Psetumei");
+    click("Lhazimeni");
     EXPECT_FALSE(panel->isHidden());
     if (const QString folder = qEnvironmentVariable("TAXEL_SCREENSHOT_DIR"); !folder.isEmpty()) {
-        MainForm->show();
-        MainForm->BhelpClick();
+        click("Bhelp");
         MainForm->grab().save(folder + QStringLiteral("/mainform-explanation.png"));
-        MainForm->BhelpClick();
+        click("Bhelp");
     }
-    MainForm->LhazimeniClick();
+    click("Lhazimeni");
     EXPECT_TRUE(panel->isHidden());
-    MainForm->LhazimeniClick();
-    MainForm->LcloseEXPClick();
+    click("Lhazimeni");
+    click("LcloseEXP");
     EXPECT_TRUE(panel->isHidden());
     for (int i = 1; i <= 6; ++i)
         EXPECT_TRUE(control<QLabel>(QStringLiteral("Label%1").arg(i).toLatin1().constData())
@@ -177,8 +188,10 @@ TEST_F(MainFormTest, CatalogueLinksAndTheExplanationPanel)
 
 TEST_F(MainFormTest, MaintenanceCommandsReportFailureAfterTheBuildersMessages)
 {
-    MainForm->LmakeKoumokuClick(); // no master file in this tree
-    MainForm->LmakeReidaiClick();
+    MainForm->setMaintenanceMode(true);
+    showActive(MainForm);
+    click("LmakeKoumoku"); // no master file in this tree
+    click("LmakeReidai");
     ASSERT_GE(m_messages.messages().size(), 2);
     EXPECT_EQ(m_messages.messages().constLast(), QStringLiteral("作成できませんでした！"));
     EXPECT_EQ(m_messages.messages().count(QStringLiteral("作成できませんでした！")), 2);
@@ -187,38 +200,41 @@ TEST_F(MainFormTest, MaintenanceCommandsReportFailureAfterTheBuildersMessages)
 TEST_F(MainFormTest, AFailedIndexBuildShowsItsErrorAndGivesTheCursorBack)
 {
     m_root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"), {QStringLiteral("1,/1,map,,a,b,,1")});
-    // no KoumokuIndex folder: the first write fails and ends the command
-    EXPECT_FALSE(RunGuarded([] {
-        MainForm->LmakeKoumokuClick();
-        return true;
-    }));
+    MainForm->setMaintenanceMode(true);
+    showActive(MainForm);
+    // no KoumokuIndex folder: the first write fails, ends the command and is shown
+    click("LmakeKoumoku");
     ASSERT_EQ(m_messages.messages().size(), 1);
     EXPECT_TRUE(m_messages.messages()[0].contains(QStringLiteral("109/97/112")))
         << m_messages.messages()[0].toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is not left behind";
 
     m_root.makeFolder(QStringLiteral("StudyTaxel/KoumokuIndex"));
-    MainForm->LmakeKoumokuClick();
+    click("LmakeKoumoku");
     EXPECT_EQ(m_messages.messages().constLast(), QStringLiteral("1 件 作成しました。"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(MainFormTest, ActivationWritesTheDesktopEntryOnceAndOnlyIntoAnExistingDesktop)
 {
-    MainForm->FormActivate(); // the desktop folder does not exist
+    showActive(MainForm); // the desktop folder does not exist
     EXPECT_TRUE(m_messages.messages().isEmpty());
     EXPECT_FALSE(QFile::exists(m_desktop.path() + QStringLiteral("/absent/Taxel.desktop")));
 
+    // a study window closing gives the main window the activation back; another window doing so starts
+    // nothing
     DesktopEntry::setDesktopFolder(m_desktop.path());
-    MainForm->FormActivate();
-    MainForm->FormActivate();
+    activateAgain(MainForm);
+    EXPECT_TRUE(m_messages.messages().isEmpty());
+    visit("Bkoumoku", KoumokuDialog);
+    visit("Bsaimoku", SaimokuDialog);
     EXPECT_EQ(m_messages.messages(), QStringList {QStringLiteral("デスクトップにTaxel起動アイコンを作成しました。")});
     const QString entry = m_desktop.path() + QStringLiteral("/Taxel.desktop");
     ASSERT_TRUE(QFile::exists(entry));
     EXPECT_TRUE(QFile::permissions(entry) & QFile::ExeOwner);
 
     QFile::remove(entry); // removed by the user: made again, with its message
-    MainForm->FormActivate();
+    visit("Bkoumoku", KoumokuDialog);
     EXPECT_EQ(m_messages.messages().size(), 2);
 }
 

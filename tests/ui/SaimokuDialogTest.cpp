@@ -1,39 +1,18 @@
-#include "TestSupport.h"
+#include "WindowTestSupport.h"
 
 #include "app/Messages.h"
-#include "ui/LinkLabel.h"
 #include "ui/ResizeKit.h"
 #include "ui/U_saimoku.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
 
-QString S(const char16_t *text)
-{
-    return QString::fromUtf16(text);
-}
-
 const QString kTables = QStringLiteral("StudyTaxel/TaxelData/");
-
-void click(QWidget *widget, QPoint pos)
-{
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::LeftButton,
-        Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::LeftButton,
-        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QApplication::sendEvent(widget, &release);
-}
 
 class SaimokuDialogTest : public ::testing::Test
 {
@@ -54,15 +33,12 @@ protected:
                 u"/311.1,政治哲学,社会科学,政治,政治学", u"/336,経営管理,社会科学,経済,経営管理"});
         write(u"Saimoku_9.txt", {u"/913,小説,文学,日本文学,小説", u"/913.6,近代,文学,日本文学,小説"});
         window = std::make_unique<TSaimokuDialog>();
-        window->show();
+        UserInput::openStudyWindow(window.get());
     }
 
     void write(const char16_t *file, std::initializer_list<const char16_t *> lines)
     {
-        QStringList list;
-        for (const char16_t *line : lines)
-            list.append(S(line));
-        root.writeLines(kTables + S(file), list);
+        root.writeLines(kTables + QString::fromUtf16(file), L(lines));
     }
 
     /// Writes the section file of main class 3 and enters \a number.
@@ -72,23 +48,18 @@ protected:
         enter(number);
     }
 
+    /// Types \a number over the entry field's text and presses Enter.
     void enter(const QString &number)
     {
-        auto *edit = child<QLineEdit>("Esaimoku");
-        edit->setText(number);
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(edit, &press);
+        UserInput::typeOver(child<QLineEdit>("Esaimoku"), number);
+        UserInput::pressKey(Qt::Key_Return);
     }
 
-    template <typename T = QWidget> T *child(const char *name) const
-    {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QString text(const char *name) const { return child<QLabel>(name)->text(); }
+    template <typename T = QWidget> T *child(const char *name) const { return ::child<T>(window.get(), name); }
+    void click(const char *name) const { UserInput::click(child(name)); }
+    QString text(const char *name) const { return shownText(window.get(), name); }
     QString listText(const char *name) const { return child<QComboBox>(name)->currentText(); }
-    bool shown(const char *name) const { return !child(name)->isHidden(); }
+    bool shown(const char *name) const { return ::shown(window.get(), name); }
     bool ticked(const char *name) const { return child<QCheckBox>(name)->isChecked(); }
     QStringList tickedBoxes() const
     {
@@ -99,7 +70,6 @@ protected:
         return names;
     }
     QRect notesPanel() const { return ResizeKit::designGeometry(child("Pzizyou")); }
-    void link(const char *name) { click(child(name), child(name)->rect().center()); }
 
     TempRoot root;
     MessageRecorder messages;
@@ -123,9 +93,9 @@ TEST_F(SaimokuDialogTest, TablesAreLoadedIntoHiddenListsWhenTheWindowIsMade)
              "Lkaisekiexp2", "Lkaisekiexp3", "Lkaisekiexp4"})
         EXPECT_FALSE(shown(name)) << name;
     EXPECT_TRUE(shown("Lkeisikiexp"));
-    EXPECT_EQ(window->windowTitle(), S(u"分類細目の検索"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("分類細目の検索"));
     EXPECT_EQ(child("Esaimoku")->statusTip(),
-        S(u"分類記号を入力して下さい。入力された分類記号を解析して、適用されている分類項目を表示します。"));
+        QStringLiteral("分類記号を入力して下さい。入力された分類記号を解析して、適用されている分類項目を表示します。"));
 }
 
 TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumber)
@@ -135,8 +105,9 @@ TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumb
     enter(QStringLiteral("31.10"));
     enter(QStringLiteral("510"));
     EXPECT_EQ(messages.messages(),
-        QStringList({S(u"入力した分類記号が不正です！"), S(u"3桁目と4桁目の間には、ピリオドが必要です！"),
-            S(u"指定した分類記号の細目表データが読み込めません！")}));
+        QStringList({QStringLiteral("入力した分類記号が不正です！"),
+            QStringLiteral("3桁目と4桁目の間には、ピリオドが必要です！"),
+            QStringLiteral("指定した分類記号の細目表データが読み込めません！")}));
     EXPECT_EQ(window->division(), 51);
     messages.clear();
 
@@ -144,9 +115,9 @@ TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumb
     auto *hits = child<QListWidget>("LBhitdata");
     EXPECT_EQ(hits->count(), 2);
     EXPECT_EQ(text("STtaxel"), QString()) << "two hits wait for a choice";
-    click(hits->viewport(), hits->visualItemRect(hits->item(1)).center());
+    UserInput::clickLine(hits, 1);
     EXPECT_EQ(text("STtaxel"), QStringLiteral("311.1"));
-    EXPECT_EQ(text("STsaimoku"), S(u"政治哲学"));
+    EXPECT_EQ(text("STsaimoku"), QStringLiteral("政治哲学"));
     EXPECT_EQ(hits->count(), 2) << "analysing keeps the hit list";
 
     enter(QStringLiteral("311.12")); // no 311.12: the key falls back to 311.1, a single hit
@@ -162,7 +133,7 @@ TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumb
     EXPECT_EQ(text("STtaxel"), QString());
     EXPECT_EQ(text("STsaimoku"), QString());
     EXPECT_EQ(window->division(), 0);
-    click(hits->viewport(), QPoint(5, 5)); // an empty hit list: nothing happens
+    UserInput::click(hits); // an empty hit list: nothing happens
     EXPECT_TRUE(messages.messages().isEmpty());
 }
 
@@ -190,8 +161,8 @@ TEST_F(SaimokuDialogTest, KindCaptionTicksTheBoxesOfItsCodes)
     for (const Case &c : cases) {
         write(u"Youmoku_3.txt", {c.section});
         enter(QStringLiteral("311.1"));
-        const std::string what = S(c.section).toStdString();
-        EXPECT_EQ(text("SThojoKoumoku"), S(c.caption)) << what;
+        const std::string what = QString::fromUtf16(c.section).toStdString();
+        EXPECT_EQ(text("SThojoKoumoku"), QString::fromUtf16(c.caption)) << what;
         EXPECT_EQ(tickedBoxes(), c.boxes) << what;
         EXPECT_EQ(window->formCount(), c.formCount) << what;
         EXPECT_EQ(window->geoCount(), c.geoCount) << what;
@@ -209,10 +180,10 @@ TEST_F(SaimokuDialogTest, FormDivisionCountFollowsTheDescriptorAndEachFormulaRow
     EXPECT_EQ(window->formCount(), 2);
     EXPECT_TRUE(shown("CBkeisiki1"));
     EXPECT_FALSE(shown("CBkeisiki2")) << "the analysis ticks the box before the count reaches 2";
-    child<QCheckBox>("CBkeisikiCH")->click();
+    click("CBkeisikiCH");
     EXPECT_FALSE(shown("CBkeisiki1"));
     EXPECT_FALSE(shown("Lkeisikiexp"));
-    child<QCheckBox>("CBkeisikiCH")->click();
+    click("CBkeisikiCH");
     EXPECT_TRUE(shown("CBkeisiki2")) << "ticked by hand while the count is 2";
 
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,11/31/1.1,a/1/01"});
@@ -234,29 +205,29 @@ TEST_F(SaimokuDialogTest, FormDivisionCountFollowsTheDescriptorAndEachFormulaRow
 TEST_F(SaimokuDialogTest, FormulaRowsFillTheTableLists)
 {
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,1/311/1,a/1/01,b/1/02"});
-    EXPECT_EQ(listText("CBkeisiki1"), S(u"01,理論"));
-    EXPECT_EQ(listText("CBkeisiki2"), S(u"02,歴史"));
-    EXPECT_EQ(text("SThojo2KM"), S(u"形式区分"));
+    EXPECT_EQ(listText("CBkeisiki1"), QStringLiteral("01,理論"));
+    EXPECT_EQ(listText("CBkeisiki2"), QStringLiteral("02,歴史"));
+    EXPECT_EQ(text("SThojo2KM"), QStringLiteral("形式区分"));
 
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,1/311/1,a/1/99,b/1/02"});
     EXPECT_EQ(text("SThojo1KN"), QString());
-    EXPECT_EQ(listText("CBkeisiki1"), S(u"02,歴史")) << "the first list was empty";
+    EXPECT_EQ(listText("CBkeisiki1"), QStringLiteral("02,歴史")) << "the first list was empty";
     EXPECT_EQ(listText("CBkeisiki2"), QString());
 
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,,a/3,b/9/21,c/12/1"});
     EXPECT_EQ(text("STgousei1"), QStringLiteral("a"));
-    EXPECT_EQ(text("SThojo1KM"), S(u"海洋区分"));
+    EXPECT_EQ(text("SThojo1KM"), QStringLiteral("海洋区分"));
     EXPECT_EQ(text("SThojo1KN"), QString());
     EXPECT_TRUE(ticked("CBkaiyouCH"));
     EXPECT_EQ(listText("CBkaiyou"), QString());
-    EXPECT_EQ(text("SThojo2KM"), S(u"綱目分類"));
+    EXPECT_EQ(text("SThojo2KM"), QStringLiteral("綱目分類"));
     EXPECT_TRUE(ticked("CBkoumokuCH"));
-    EXPECT_EQ(text("SThojo3KM"), S(u"不明"));
+    EXPECT_EQ(text("SThojo3KM"), QStringLiteral("不明"));
     EXPECT_EQ(window->rowKinds(), (std::array<int, 3> {3, 9, 12}));
 
     // the regional table's entry is also selected in its list, which appears
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,8/311/36"});
-    EXPECT_EQ(text("SThojo1KN"), S(u"36,東京都"));
+    EXPECT_EQ(text("SThojo1KN"), QStringLiteral("36,東京都"));
     EXPECT_EQ(child<QComboBox>("CBtihou")->currentIndex(), 1);
     EXPECT_TRUE(shown("CBtihou"));
     EXPECT_EQ(window->hojoCodes().lines(), QStringList {QStringLiteral("8")});
@@ -271,7 +242,7 @@ TEST_F(SaimokuDialogTest, NotesPanelGrowsForASecondNoteAndResetRestoresIt)
     EXPECT_TRUE(text("STzizyou").startsWith(QStringLiteral("2.")));
     EXPECT_TRUE(text("STzizyou2").startsWith(QStringLiteral("15.")));
 
-    link("LcloseZizyou");
+    click("LcloseZizyou");
     EXPECT_FALSE(shown("Pzizyou"));
     EXPECT_FALSE(text("STzizyou").isEmpty()) << "closing keeps the texts";
 
@@ -290,7 +261,7 @@ TEST_F(SaimokuDialogTest, NotesPanelGrowsForASecondNoteAndResetRestoresIt)
     EXPECT_EQ(text("STzizyou2"), QString());
     EXPECT_EQ(notesPanel().height(), 340);
 
-    link("Lsaiken");
+    click("Lsaiken");
     EXPECT_FALSE(shown("Pzizyou"));
     EXPECT_EQ(notesPanel().top(), 470);
     EXPECT_EQ(notesPanel().height(), 186);
@@ -312,7 +283,7 @@ TEST_F(SaimokuDialogTest, ReanalysisExplainsTheStructureOfAnUnknownCode)
     for (const Case &c : cases) {
         analyse(QStringLiteral("336.") + QLatin1String(c.extension), {u"/336,経営管理,社会科学,経済"});
         ASSERT_EQ(text("STkakutyouBUN"), QLatin1String(c.extension));
-        child<QPushButton>("Bkaiseki")->click();
+        click("Bkaiseki");
         EXPECT_EQ(text("STkaiseki"), QLatin1String(c.structure)) << c.extension;
         for (const char *note : {"Lkaisekiexp2", "Lkaisekiexp3", "Lkaisekiexp4"})
             EXPECT_EQ(shown(note), qstrcmp(note, c.note) == 0) << c.extension << ' ' << note;
@@ -321,21 +292,22 @@ TEST_F(SaimokuDialogTest, ReanalysisExplainsTheStructureOfAnUnknownCode)
 
     // a code that the tables know: written into their lists, shown once a box is ticked
     analyse(QStringLiteral("336.1"), {u"/336,経営管理,社会科学,経済"});
-    child<QPushButton>("Bkaiseki")->click();
+    click("Bkaiseki");
     EXPECT_EQ(messages.messages(),
-        QStringList {S(u"補助表の分類に一致するコードがありますが、正しい補助項目かどうかを判断する必要があります。")});
-    EXPECT_EQ(listText("CBkeisiki1"), S(u"01,理論")); // 1 found as 01
-    EXPECT_EQ(listText("CBtiri1"), S(u"1,日本"));
+        QStringList {QStringLiteral(
+            "補助表の分類に一致するコードがありますが、正しい補助項目かどうかを判断する必要があります。")});
+    EXPECT_EQ(listText("CBkeisiki1"), QStringLiteral("01,理論")); // 1 found as 01
+    EXPECT_EQ(listText("CBtiri1"), QStringLiteral("1,日本"));
     EXPECT_FALSE(shown("CBkeisiki1"));
     EXPECT_EQ(text("STkaiseki"), QString());
 
     // the reset empties the geographic list but cannot empty a form list whose box was never ticked
-    link("Lsaiken");
-    EXPECT_EQ(listText("CBkeisiki1"), S(u"01,理論"));
+    click("Lsaiken");
+    EXPECT_EQ(listText("CBkeisiki1"), QStringLiteral("01,理論"));
     EXPECT_EQ(listText("CBtiri1"), QString());
-    child<QCheckBox>("CBkeisikiCH")->click();
+    click("CBkeisikiCH");
     EXPECT_TRUE(shown("CBkeisiki1"));
-    child<QCheckBox>("CBkeisikiCH")->click();
+    click("CBkeisikiCH");
     EXPECT_EQ(listText("CBkeisiki1"), QString());
 }
 
@@ -344,22 +316,22 @@ TEST_F(SaimokuDialogTest, DivisionNinetyOneUsesTheLiteraryPeriods)
     write(u"Youmoku_9.txt", {u"/913.6,小説,文学,日本文学,67/913/6,913+6/7/6"});
     enter(QStringLiteral("913.6"));
     EXPECT_EQ(window->division(), 91);
-    EXPECT_EQ(text("SThojo1KN"), S(u"6,近代"));
-    EXPECT_EQ(listText("CBzidairekisi"), S(u"6,近代"));
-    EXPECT_EQ(text("SThojoKoumoku"), S(u"文学共通区分+歴史時代区分"));
+    EXPECT_EQ(text("SThojo1KN"), QStringLiteral("6,近代"));
+    EXPECT_EQ(listText("CBzidairekisi"), QStringLiteral("6,近代"));
+    EXPECT_EQ(text("SThojoKoumoku"), QStringLiteral("文学共通区分+歴史時代区分"));
 
-    child<QPushButton>("Bkaiseki")->click();
+    click("Bkaiseki");
     EXPECT_EQ(messages.messages().size(), 1);
-    EXPECT_EQ(listText("CBzidaibun"), S(u"6,近代"));
+    EXPECT_EQ(listText("CBzidaibun"), QStringLiteral("6,近代"));
     EXPECT_FALSE(shown("CBzidaibun"));
 
     // elsewhere code 7 is a historical period, found without its leading zero by the re-analysis
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,7/311/5,a/7/05"});
-    EXPECT_EQ(text("SThojo1KN"), S(u"05,近世"));
+    EXPECT_EQ(text("SThojo1KN"), QStringLiteral("05,近世"));
     EXPECT_EQ(text("STkakutyouBUN"), QStringLiteral("1"));
-    child<QPushButton>("Bkaiseki")->click();
-    EXPECT_EQ(listText("CBzidairekisi"), S(u"01,通史"));
-    EXPECT_EQ(listText("CBzidaibun"), S(u"6,近代")) << "only a re-analysis in division 91 changes it";
+    click("Bkaiseki");
+    EXPECT_EQ(listText("CBzidairekisi"), QStringLiteral("01,通史"));
+    EXPECT_EQ(listText("CBzidaibun"), QStringLiteral("6,近代")) << "only a re-analysis in division 91 changes it";
 }
 
 TEST_F(SaimokuDialogTest, PickingASectionNameShowsItsKindValue)
@@ -369,26 +341,23 @@ TEST_F(SaimokuDialogTest, PickingASectionNameShowsItsKindValue)
     auto *names = child<QComboBox>("CBsanzi");
     ASSERT_EQ(names->count(), 2);
     EXPECT_EQ(names->currentIndex(), 0);
-    EXPECT_EQ(text("STitizi"), S(u"社会科学B"));
+    EXPECT_EQ(text("STitizi"), QStringLiteral("社会科学B"));
     EXPECT_EQ(window->hojoCodes().lines(), QStringList {QStringLiteral("7")});
 
-    names->setCurrentIndex(0);
-    emit names->activated(0);
+    UserInput::chooseItem(names, 0);
     EXPECT_EQ(messages.messages(), QStringList {QStringLiteral("7")});
     EXPECT_TRUE(shown("CBzidairekisi"));
     EXPECT_TRUE(shown("Lrekisiexp"));
 
-    names->setCurrentIndex(1);
-    emit names->activated(1); // the second section line has no kind value: nothing happens
+    UserInput::chooseItem(names, 1); // the second section line has no kind value: nothing happens
     EXPECT_EQ(messages.messages().size(), 1);
 
-    child<QCheckBox>("CBzidaiRCH")->click(); // unticking leaves the remark alone
+    click("CBzidaiRCH"); // unticking leaves the remark alone
     EXPECT_FALSE(shown("CBzidairekisi"));
     EXPECT_TRUE(shown("Lrekisiexp"));
 
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,2/311/1,a/2/1"});
-    names->setCurrentIndex(0);
-    emit names->activated(0);
+    UserInput::chooseItem(names, 0);
     EXPECT_EQ(messages.messages().last(), QStringLiteral("2"));
     EXPECT_TRUE(ticked("CBtiriCH")) << "a formula row with a kind stops the choice";
 }
@@ -396,13 +365,13 @@ TEST_F(SaimokuDialogTest, PickingASectionNameShowsItsKindValue)
 TEST_F(SaimokuDialogTest, TheAnalysisSurvivesClosingAndReopening)
 {
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,12/311/1/7,a/2/53"});
-    window->close();
+    click("Bclose");
     EXPECT_FALSE(window->isVisible());
-    window->show();
+    UserInput::openStudyWindow(window.get());
     EXPECT_EQ(child<QLineEdit>("Esaimoku")->text(), QStringLiteral("311.1"));
     EXPECT_EQ(child<QListWidget>("LBhitdata")->count(), 1);
     EXPECT_EQ(text("STtaxel"), QStringLiteral("311.1"));
-    EXPECT_EQ(listText("CBtiri1"), S(u"53,アメリカ合衆国"));
+    EXPECT_EQ(listText("CBtiri1"), QStringLiteral("53,アメリカ合衆国"));
     EXPECT_TRUE(shown("Pzizyou"));
     EXPECT_EQ(window->division(), 31);
     EXPECT_EQ(window->rowKinds(), (std::array<int, 3> {2, 0, 0}));

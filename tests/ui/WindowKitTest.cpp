@@ -1,3 +1,5 @@
+#include "WindowTestSupport.h"
+
 #include "ui/ResizeKit.h"
 #include "ui/StatusHints.h"
 #include "ui/WidgetDump.h"
@@ -5,9 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCursor>
 #include <QDialog>
-#include <QEvent>
 #include <QFrame>
 #include <QJsonArray>
 #include <QLabel>
@@ -73,21 +73,20 @@ TEST(StatusHints, ShowTheHintOfTheControlOrOfTheNearestEnclosingOne)
     w.panel->setStatusTip(QStringLiteral("パネルのヒント"));
     w.list->setStatusTip(QStringLiteral("一覧のヒント"));
     InstallStatusHints(&w.window, w.bar);
+    showActive(&w.window);
 
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(w.list, &enter);
+    UserInput::hover(w.list);
     EXPECT_EQ(w.bar->currentMessage(), QStringLiteral("一覧のヒント"));
-    QApplication::sendEvent(w.label, &enter); // no hint of its own
+    UserInput::hover(w.label); // no hint of its own
     EXPECT_EQ(w.bar->currentMessage(), QStringLiteral("パネルのヒント"));
-    QApplication::sendEvent(w.check, &enter);
+    UserInput::hover(w.check);
     EXPECT_EQ(w.bar->currentMessage(), QString());
 
-    // from the list onto the bare area of the panel: Qt enters nothing, the leave decides
-    w.window.show();
-    QApplication::sendEvent(w.list, &enter);
-    QCursor::setPos(w.panel->mapToGlobal(QPoint(80, 35)));
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(w.list, &leave);
+    // from a control onto the bare area of its panel: Qt enters nothing, the leave decides
+    w.label->setStatusTip(QStringLiteral("見出しのヒント"));
+    UserInput::hover(w.label);
+    EXPECT_EQ(w.bar->currentMessage(), QStringLiteral("見出しのヒント"));
+    UserInput::hover(w.panel, QPoint(80, 35));
     EXPECT_EQ(w.bar->currentMessage(), QStringLiteral("パネルのヒント"));
 }
 
