@@ -45,6 +45,24 @@ AuxTables LoadAuxTables(QStringList *errors)
     return tables;
 }
 
+QString AuxTableCaption(AuxTable table)
+{
+    switch (table) {
+    case AuxTable::Keisiki: return QStringLiteral("形式区分");
+    case AuxTable::Tiri: return QStringLiteral("地理区分");
+    case AuxTable::Tihou: return QStringLiteral("日本地方区分");
+    case AuxTable::Kaiyou: return QStringLiteral("海洋区分");
+    case AuxTable::Gengo: return QStringLiteral("言語区分");
+    case AuxTable::GengoCom: return QStringLiteral("言語共通区分");
+    case AuxTable::BungakuCom: return QStringLiteral("文学共通区分");
+    case AuxTable::ZidaiRekisi: return QStringLiteral("時代区分");
+    case AuxTable::ZidaiBun: return QStringLiteral("文学時代区分");
+    case AuxTable::Koumokuhyou: return QStringLiteral("綱目表");
+    case AuxTable::None: break;
+    }
+    return QString();
+}
+
 QString AuxKindCaption(int kind)
 {
     switch (kind) {

@@ -29,6 +29,9 @@ constexpr int LiteratureDivision = 91;
 /// File of a table inside the table folder: AuxTable::Tiri → "hojo_tiri.txt".
 QString AuxTableFileName(AuxTable table);
 
+/// The name the analysis window labels a table with: AuxTable::Tiri → "地理区分".
+QString AuxTableCaption(AuxTable table);
+
 /// The entries of all ten tables.
 struct AuxTables
 {
