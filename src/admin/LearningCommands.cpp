@@ -9,6 +9,7 @@
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 
+#include <QJsonArray>
 #include <QRadioButton>
 #include <ctime>
 
@@ -88,6 +89,16 @@ int runPractice(AdminContext &ctx, const QStringList &arguments)
         if (verb == QLatin1String("answer"))
             return numberArgument(step, &n, error)
                 && DriverSteps::click(&window, QStringLiteral("Bren%1").arg(n), error);
+        if (verb == QLatin1String("type")) { // type:K:TEXT, the answer of slot K
+            const QString slot = step.argument.section(QLatin1Char(':'), 0, 0);
+            if (!step.argument.contains(QLatin1Char(':')) || slot.size() != 1 || slot.at(0) < u'1'
+                || slot.at(0) > u'3') {
+                *error = QStringLiteral("type needs a slot 1 to 3 and a text: type:K:TEXT");
+                return false;
+            }
+            return DriverSteps::type(&window, QStringLiteral("Eren") + slot, step.argument.section(QLatin1Char(':'), 1),
+                DriverSteps::Typing::Replacing, error);
+        }
         if (verb == QLatin1String("save"))
             return DriverSteps::click(&window, QStringLiteral("BsaveLast"), error);
         if (verb == QLatin1String("start"))
@@ -107,6 +118,8 @@ int runPractice(AdminContext &ctx, const QStringList &arguments)
         object.insert(QStringLiteral("FixedOrderMode"), s.fixedOrderMode());
         object.insert(QStringLiteral("NextPosition"), s.nextPosition());
         object.insert(QStringLiteral("listLength"), s.listLength());
+        object.insert(QStringLiteral("verdicts"), QJsonArray::fromStringList(window.verdicts()));
+        object.insert(QStringLiteral("score"), QJsonArray {window.correctCount(), window.judgedCount()});
         return object;
     };
     return RunWindowDriver(ctx, &window, steps, perform, state);

@@ -9,6 +9,7 @@
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
 #include "index/ExampleLookup.h"
+#include "learning/AnswerJudge.h"
 #include "learning/PracticeState.h"
 
 namespace {
@@ -99,9 +100,9 @@ TTutorialDialog::TTutorialDialog(QWidget *parent)
         answer->setInputMethodHints(Qt::ImhLatinOnly);
     }
     m_slots = {{
-        {m_ui->STren1, m_ui->Eren1, m_ui->SThint1, m_ui->STkai1, m_ui->LhintM1, m_ui->Lkai1},
-        {m_ui->STren2, m_ui->Eren2, m_ui->SThint2, m_ui->STkai2, m_ui->LhintM2, m_ui->Lkai2},
-        {m_ui->STren3, m_ui->Eren3, m_ui->SThint3, m_ui->STkai3, m_ui->LhintM3, m_ui->Lkai3},
+        {m_ui->STren1, m_ui->Eren1, m_ui->SThint1, m_ui->STkai1, m_ui->LhintM1, m_ui->Lkai1, m_ui->Lhantei1},
+        {m_ui->STren2, m_ui->Eren2, m_ui->SThint2, m_ui->STkai2, m_ui->LhintM2, m_ui->Lkai2, m_ui->Lhantei2},
+        {m_ui->STren3, m_ui->Eren3, m_ui->SThint3, m_ui->STkai3, m_ui->LhintM3, m_ui->Lkai3, m_ui->Lhantei3},
     }};
     for (QLabel *mirror : {m_ui->Lrei, m_ui->Lkai, m_ui->Lkai1, m_ui->Lkai2, m_ui->Lkai3, m_ui->LhintM1, m_ui->LhintM2,
              m_ui->LhintM3, m_ui->LhintB, m_ui->Lito, m_ui->Lsetumei})
@@ -128,6 +129,11 @@ TTutorialDialog::TTutorialDialog(QWidget *parent)
     connect(m_ui->Bques, &QPushButton::clicked, this, &TTutorialDialog::BquesClick);
     for (LinkLabel *link : {m_ui->Lhint1, m_ui->Lhint2, m_ui->Lhint3})
         connect(link, &LinkLabel::clicked, this, [this, link] { Lhint1Click(link); });
+    for (int k = 0; k < 3; ++k) {
+        m_slots[k].verdict->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 13, true));
+        connect(m_slots[k].answerBox, &QLineEdit::returnPressed, this, [this, k] { judge(k); });
+    }
+    showScore();
     connect(m_ui->Bren1, &QPushButton::clicked, this, &TTutorialDialog::Bren1Click);
     connect(m_ui->Bren2, &QPushButton::clicked, this, &TTutorialDialog::Bren2Click);
     connect(m_ui->Bren3, &QPushButton::clicked, this, &TTutorialDialog::Bren3Click);
@@ -164,6 +170,11 @@ void TTutorialDialog::ResetExercises()
         slot.answerBox->clear();
         slot.hintArea->clear();
         slot.answerArea->clear();
+        slot.verdict->clear();
+    }
+    for (SlotTexts &texts : m_slotTexts) {
+        texts.asked = false; // the answers are kept for the mirrors, but nothing is judged against them
+        texts.verdict = Verdict::NotJudged;
     }
     m_ui->CBhojokoumoku->setCurrentIndex(-1);
     m_ui->CBhojokoumoku->setEditText(QString());
@@ -312,7 +323,7 @@ void TTutorialDialog::BquesClick()
             m_lookup.explanation = texts.explanation;
             m_ui->STkihon->setPlainText(texts.aim);
         }
-        m_slotTexts[k] = {texts.hint, texts.answer};
+        m_slotTexts[k] = {texts.hint, texts.answer, true};
         m_slots[k].exercise->setText(QStringLiteral("[") + exercises.at(k).number + QStringLiteral("] ") + texts.title);
     }
     showLookupMirrors();
@@ -342,21 +353,63 @@ void TTutorialDialog::showAnswer(int slot)
     m_slots[slot].answerArea->setText(m_slotTexts[slot].answer);
 }
 
+void TTutorialDialog::judge(int slot)
+{
+    SlotTexts &texts = m_slotTexts[slot];
+    if (!texts.asked)
+        return; // no exercise in this slot: nothing to judge
+    const Judgement judgement = JudgeAnswer(m_slots[slot].answerBox->text(), texts.answer);
+    texts.verdict = judgement.verdict;
+    // each exercise counts once in the tally, at its first judgement that gives a right or wrong
+    if (!texts.counted && (judgement.verdict == Verdict::Correct || judgement.verdict == Verdict::Wrong)) {
+        texts.counted = true;
+        ++m_judged;
+        if (judgement.verdict == Verdict::Correct)
+            ++m_correct;
+    }
+    QLabel *label = m_slots[slot].verdict;
+    label->setText(judgement.text);
+    label->setStyleSheet(judgement.verdict == Verdict::Correct ? QStringLiteral("color: #008000;")
+            : judgement.verdict == Verdict::Wrong              ? QStringLiteral("color: #e00000;")
+                                                               : QStringLiteral("color: #606060;"));
+    showScore();
+}
+
+void TTutorialDialog::showScore()
+{
+    m_ui->Lseiseki->setText(QStringLiteral("正解 %1 / %2 問").arg(m_correct).arg(m_judged));
+}
+
+QStringList TTutorialDialog::verdicts() const
+{
+    QStringList names;
+    for (const SlotTexts &texts : m_slotTexts)
+        names.append(VerdictName(texts.verdict));
+    return names;
+}
+
+void TTutorialDialog::showAnswerAndJudge(int slot)
+{
+    showAnswer(slot);
+    if (!m_slots[slot].answerBox->text().isEmpty())
+        judge(slot);
+}
+
 void TTutorialDialog::Bren1Click()
 {
-    showAnswer(0);
+    showAnswerAndJudge(0);
     if (m_state->fixedOrderMode())
         m_ui->STkihon->setPlainText(m_lookup.aim + QStringLiteral("\n\n") + m_lookup.explanation);
 }
 
 void TTutorialDialog::Bren2Click()
 {
-    showAnswer(1);
+    showAnswerAndJudge(1);
 }
 
 void TTutorialDialog::Bren3Click()
 {
-    showAnswer(2);
+    showAnswerAndJudge(2);
 }
 
 void TTutorialDialog::LresetClick()

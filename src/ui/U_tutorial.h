@@ -1,6 +1,7 @@
 #pragma once
 
 #include "index/ExampleLookup.h"
+#include "learning/AnswerJudge.h"
 
 #include <QDialog>
 #include <array>
@@ -25,6 +26,11 @@ public:
     ~TTutorialDialog() override;
 
     const PracticeState &state() const { return *m_state; }
+    /// The verdict on each slot's answer: "", "correct", "wrong", "unreadable" or "noreference".
+    QStringList verdicts() const;
+    /// The tally of this run: exercises judged correct, and exercises judged (each once).
+    int correctCount() const { return m_correct; }
+    int judgedCount() const { return m_judged; }
 
 private slots:
     void RBkihonClick(QObject *sender);
@@ -53,6 +59,10 @@ private:
     int questionCount() const;
     void showLookupMirrors();
     void showAnswer(int slot);
+    void showAnswerAndJudge(int slot);
+    /// Judges the answer box of \a slot (0 … 2) against its exercise and shows the verdict.
+    void judge(int slot);
+    void showScore();
     void showFixedOrderPanel(bool advanced);
     void showProgress();
     int slotOf(QObject *sender, const char *prefix) const;
@@ -66,12 +76,16 @@ private:
         QLabel *answerArea; ///< STkaiK
         QLabel *hintMirror; ///< LhintMK
         QLabel *answerMirror; ///< LkaiK
+        QLabel *verdict; ///< LhanteiK
     };
     /// What a slot's exercise gives its hint link and answer button; kept until the slot is set again.
     struct SlotTexts
     {
         QString hint;
         QString answer;
+        bool asked = false; ///< the slot shows this exercise now
+        bool counted = false; ///< the exercise has its place in the tally
+        Verdict verdict = Verdict::NotJudged;
     };
 
     std::unique_ptr<Ui::TutorialDialog> m_ui;
@@ -81,4 +95,6 @@ private:
     std::array<SlotTexts, 3> m_slotTexts;
     /// What the example lookup wrote last (Lrei, LhintB, Lkai; Lito and Lsetumei as last written).
     ExampleTexts m_lookup;
+    int m_correct = 0;
+    int m_judged = 0;
 };

@@ -66,3 +66,37 @@ TEST(StudyDriver, ReportsTheUrlToldAndTheViewsInThePanel)
     EXPECT_EQ(text(reopened, "Lkoumoku"), QStringLiteral("分類作業の基礎"));
     run(root, {QStringLiteral("study"), QStringLiteral("topic:0")}, 1); // the topic box is still disabled
 }
+
+TEST(PracticeDriver, TypedAnswersAreJudgedAndExplainReadsANumberBack)
+{
+    TempRoot root;
+    root.writeLines(QStringLiteral("StudyTaxel/TaxelData/Saimoku_0.txt"),
+        L({u"/016,各種の図書館,総記,図書館．図書館学,各種の図書館",
+            u"/017,学校図書館,総記,図書館．図書館学,学校図書館"}));
+    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_0.txt"), L({u"1", u"2"}));
+    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/REI_0.txt"),
+        L({u"1,学校図書館の本,ヒント,017", u"2,答えのない題,ヒント,"}));
+    const QJsonObject judged = run(root,
+        L({u"practice", u"--seed", u"1", u"set:rui0", u"count:2", u"ask", u"type:1:０１６", u"type:2:016",
+            u"type:1:017", u"answer:2"}));
+    const QJsonObject state = judged[QStringLiteral("state")].toObject();
+    const bool firstIsLibrary = text(judged, "STren1").contains(QStringLiteral("学校図書館"));
+    EXPECT_EQ(state[QStringLiteral("verdicts")].toArray(),
+        QJsonArray::fromStringList(
+            firstIsLibrary ? L({u"correct", u"noreference", u""}) : L({u"noreference", u"wrong", u""})));
+    // an exercise counts once, at its first right or wrong judgement
+    EXPECT_EQ(state[QStringLiteral("score")].toArray(), (QJsonArray {0, 1}));
+    const QJsonObject reset
+        = run(root, L({u"practice", u"set:rui0", u"count:2", u"ask", u"type:1:017", u"type:2:017", u"reset"}));
+    EXPECT_TRUE(text(reset, "Lhantei1").isEmpty());
+    EXPECT_EQ(text(reset, "Lseiseki"), QStringLiteral("正解 1 / 1 問")) << "the tally of the run stays";
+    run(root, L({u"practice", u"type:4:017"}), 1);
+
+    const QJsonObject reading = run(root, L({u"explain", u"０１７．９"}));
+    EXPECT_EQ(reading[QStringLiteral("number")], QStringLiteral("017.9"));
+    EXPECT_EQ(reading[QStringLiteral("known")], QStringLiteral("017"));
+    EXPECT_EQ(reading[QStringLiteral("caption")], QStringLiteral("学校図書館"));
+    EXPECT_EQ(reading[QStringLiteral("rest")], QStringLiteral("9"));
+    EXPECT_TRUE(reading[QStringLiteral("parts")].toArray().isEmpty());
+    run(root, L({u"explain", u"なし"}), 1);
+}

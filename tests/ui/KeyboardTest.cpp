@@ -228,10 +228,16 @@ TEST(Keyboard, PracticeWindow)
     EXPECT_EQ(shownText(&window, "STren1"), QStringLiteral("[k1] 学校図書館の本"));
     UserInput::pressKey(Qt::Key_Tab);
     EXPECT_EQ(focusedControl(), QStringLiteral("Eren1"));
-    UserInput::typeText(QStringLiteral("017"));
+    UserInput::typeText(QStringLiteral("016"));
+    UserInput::pressKey(Qt::Key_Return); // Enter judges the answer, and the window stays
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(shownText(&window, "Lhantei1").startsWith(QStringLiteral("016")));
+    EXPECT_EQ(shownText(&window, "Lseiseki"), QStringLiteral("正解 0 / 1 問"));
+    UserInput::typeOver(child<QLineEdit>(&window, "Eren1"), QStringLiteral("０１７"));
     UserInput::pressKey(Qt::Key_Return);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(child<QLineEdit>(&window, "Eren1")->text(), QStringLiteral("017"));
+    EXPECT_EQ(shownText(&window, "Lhantei1"), QStringLiteral("正解です！"));
+    EXPECT_EQ(shownText(&window, "Lseiseki"), QStringLiteral("正解 0 / 1 問")) << "an exercise counts once";
     EXPECT_TRUE(shownText(&window, "STkai1").isEmpty()) << "Enter shows no answer";
 
     tabTo(QStringLiteral("CBstartNum"));
