@@ -37,10 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         out.write(file);
     out.close();
-    for (int caller = 0; caller <= 4; ++caller)
-        (void)FindReidai(number, caller, 0, false);
+    for (int slot = 1; slot <= 4; ++slot)
+        (void)FindReidai(number, ExampleSlot(slot), 0, false);
     for (int setCode : {0, 1, 2, 12, 21, 22, 30})
         for (bool fixed : {false, true})
-            (void)FindReidai(number, 0, setCode, fixed);
+            (void)FindReidai(number, ExampleCaller::Practice, setCode, fixed);
     return 0;
 }

@@ -340,13 +340,13 @@ private:
                     problem(file, i + 1, QStringLiteral("empty line in an exercise number list"));
                     continue;
                 }
-                const ExampleTexts found = FindReidai(number, PracticeCaller, set.setCode, set.fixedOrder);
-                if (found.code != 0)
+                const ExampleTexts found = FindReidai(number, ExampleCaller::Practice, set.setCode, set.fixedOrder);
+                if (found.result != LookupResult::Found)
                     problem(file, i + 1,
                         QStringLiteral("exercise %1 cannot be set: the example lookup answers %2 (%3)")
                             .arg(number)
-                            .arg(found.code)
-                            .arg(practiceReason(found.code)));
+                            .arg(static_cast<int>(found.result))
+                            .arg(DescribeLookupResult(found.result)));
                 else if (found.title.isEmpty())
                     problem(file, i + 1, QStringLiteral("exercise %1 has no example line").arg(number));
             }
@@ -356,18 +356,6 @@ private:
             const auto lines = read(file, QString());
             if (lines && (lines->isEmpty() || !isDigits(lines->first())))
                 problem(file, 1, QStringLiteral("progress file does not hold a number"));
-        }
-    }
-
-    static QString practiceReason(int code)
-    {
-        switch (code) {
-        case -1: return QStringLiteral("lettered example file missing");
-        case -2:
-        case -4: return QStringLiteral("empty example slot");
-        case -3: return QStringLiteral("no example file for plain numbers in this set");
-        case -5: return QStringLiteral("example file missing");
-        default: return QStringLiteral("not found");
         }
     }
 
@@ -424,14 +412,11 @@ void Checker::checkItemExamples(const Item &item)
         const QString number = k == pieces.size() - 1 ? pieces[k].left(6) : pieces[k];
         if (number.isEmpty())
             continue;
-        const ExampleTexts found = FindReidai(number, k + 1);
-        if (found.code != 0)
+        const ExampleTexts found = FindReidai(number, ExampleSlot(k + 1));
+        if (found.result != LookupResult::Found)
             problem(QStringLiteral("StudyTaxel/Koumoku_All.csv"), item.line,
                 QStringLiteral("example %1 is not found by the item search window (%2)")
-                    .arg(number,
-                        found.code == -7       ? QStringLiteral("lettered example file missing")
-                            : found.code == -8 ? QStringLiteral("example block missing")
-                                               : QStringLiteral("no example with a title")));
+                    .arg(number, DescribeLookupResult(found.result)));
     }
 }
 

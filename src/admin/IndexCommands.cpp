@@ -144,23 +144,24 @@ int RunExample(AdminContext &ctx, const QStringList &arguments)
     if (!oneArgument(ctx, args, "example", &number))
         return 2;
     bool ok = true;
-    int caller = 1;
+    ExampleCaller caller = ExampleCaller::Slot1;
     int setCode = 0;
     if (!setText.isEmpty()) {
         setCode = setText.toInt(&ok);
-        caller = PracticeCaller;
+        caller = ExampleCaller::Practice;
         if (!ok || !slotText.isEmpty()) {
             ctx.err << "taxel-admin example: --set needs a number and goes without --slot" << Qt::endl;
             return 2;
         }
     } else if (!slotText.isEmpty()) {
-        caller = slotText.toInt(&ok);
-        if (!ok || caller < 1 || caller > 4) {
+        const int slot = slotText.toInt(&ok);
+        caller = ExampleSlot(slot);
+        if (!ok || slot < 1 || slot > 4) {
             ctx.err << "taxel-admin example: --slot is 1, 2, 3 or 4" << Qt::endl;
             return 2;
         }
     }
-    if (fixed && caller != PracticeCaller) {
+    if (fixed && caller != ExampleCaller::Practice) {
         ctx.err << "taxel-admin example: --fixed belongs to --set" << Qt::endl;
         return 2;
     }
@@ -174,11 +175,11 @@ int RunExample(AdminContext &ctx, const QStringList &arguments)
     const QString explanation = written(texts.explanation, texts.aimWritten);
     if (ctx.json) {
         PrintJson(ctx,
-            {{QStringLiteral("result"), texts.code}, {QStringLiteral("title"), title}, {QStringLiteral("hint"), hint},
-                {QStringLiteral("answer"), answer}, {QStringLiteral("aim"), aim},
+            {{QStringLiteral("result"), static_cast<int>(texts.result)}, {QStringLiteral("title"), title},
+                {QStringLiteral("hint"), hint}, {QStringLiteral("answer"), answer}, {QStringLiteral("aim"), aim},
                 {QStringLiteral("explanation"), explanation}});
     } else {
-        ctx.out << "result: " << texts.code << Qt::endl;
+        ctx.out << "result: " << static_cast<int>(texts.result) << Qt::endl;
         if (texts.written)
             ctx.out << "title: " << title << Qt::endl
                     << "hint: " << hint << Qt::endl

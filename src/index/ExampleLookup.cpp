@@ -73,15 +73,15 @@ void takeForSlot(const QString &line, ExampleTexts &out)
 
 ExampleTexts found(ExampleTexts texts)
 {
-    texts.code = 0;
+    texts.result = LookupResult::Found;
     texts.written = true;
     return texts;
 }
 
-ExampleTexts failed(int code)
+ExampleTexts failed(LookupResult result)
 {
     ExampleTexts texts;
-    texts.code = code;
+    texts.result = result;
     return texts;
 }
 
@@ -93,7 +93,7 @@ ExampleTexts findForSlot(const QString &number)
     if (!lettered.isEmpty()) {
         const QString path = exampleFile(lettered);
         if (!DataRoot::fileExists(path))
-            return failed(-7);
+            return failed(LookupResult::SlotLetteredFileMissing);
         list.loadFromFile(path);
         for (const QString &line : list.lines())
             if (line.startsWith(number))
@@ -103,14 +103,14 @@ ExampleTexts findForSlot(const QString &number)
         const qint64 block = (static_cast<qint64>(n) - 1) / 1000; // C division: 0 for n = 0
         const QString path = exampleFile(QStringLiteral("REI_%1.txt").arg(block));
         if (!DataRoot::fileExists(path))
-            return failed(-8);
+            return failed(LookupResult::SlotBlockMissing);
         list.loadFromFile(path);
         QString line;
         if (blockLine(list, n, &line))
             takeForSlot(line, out);
     }
     if (out.title.isEmpty())
-        return failed(-9);
+        return failed(LookupResult::SlotNoTitle);
     return found(out);
 }
 
@@ -136,7 +136,7 @@ ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrder
     if (!lettered.isEmpty()) {
         const QString path = exampleFile(lettered);
         if (!DataRoot::fileExists(path))
-            return failed(-1);
+            return failed(LookupResult::LetteredFileMissing);
         list.loadFromFile(path);
         out.aimWritten = fixedOrderMode;
         for (const QString &raw : list.lines()) {
@@ -144,7 +144,7 @@ ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrder
                 continue;
             const QString line = WidenBlanks(raw);
             if (line.contains(QStringLiteral("::空き番号")))
-                return failed(-2);
+                return failed(LookupResult::LetteredEmptySlot);
             const QStringList f = SplitCommaText(line);
             out.title = field(f, 1);
             if (fixedOrderMode) {
@@ -164,17 +164,17 @@ ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrder
     const int n = ReadInt(number);
     const QString name = setFile(setCode, n);
     if (name.isEmpty())
-        return failed(-3);
+        return failed(LookupResult::NoFileForSet);
     const QString path = exampleFile(name);
     if (!DataRoot::fileExists(path))
-        return failed(-5);
+        return failed(LookupResult::SetFileMissing);
     list.loadFromFile(path);
     QString line;
     if (!blockLine(list, n, &line))
-        return failed(-4);
+        return failed(LookupResult::EmptySlot);
     line = WidenBlanks(line);
     if (line.contains(QStringLiteral("空き番号")))
-        return failed(-4);
+        return failed(LookupResult::EmptySlot);
     const QStringList f = SplitCommaText(line);
     out.title = field(f, 1);
     out.hint = field(f, 2);
@@ -198,9 +198,30 @@ QString WidenBlanks(const QString &text)
     return wide;
 }
 
-ExampleTexts FindReidai(const QString &number, int caller, int setCode, bool fixedOrderMode)
+ExampleCaller ExampleSlot(int k)
 {
-    if (caller == PracticeCaller)
+    return static_cast<ExampleCaller>(qBound(1, k, 4));
+}
+
+QString DescribeLookupResult(LookupResult result)
+{
+    switch (result) {
+    case LookupResult::Found: return QStringLiteral("found");
+    case LookupResult::LetteredFileMissing:
+    case LookupResult::SlotLetteredFileMissing: return QStringLiteral("lettered example file missing");
+    case LookupResult::LetteredEmptySlot:
+    case LookupResult::EmptySlot: return QStringLiteral("empty example slot");
+    case LookupResult::NoFileForSet: return QStringLiteral("no example file for plain numbers in this set");
+    case LookupResult::SetFileMissing: return QStringLiteral("example file missing");
+    case LookupResult::SlotBlockMissing: return QStringLiteral("example block missing");
+    case LookupResult::SlotNoTitle: return QStringLiteral("no example with a title");
+    }
+    return QString();
+}
+
+ExampleTexts FindReidai(const QString &number, ExampleCaller caller, int setCode, bool fixedOrderMode)
+{
+    if (caller == ExampleCaller::Practice)
         return findForPractice(number, setCode, fixedOrderMode);
     return findForSlot(number);
 }

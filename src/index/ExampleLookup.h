@@ -3,14 +3,37 @@
 #include <QString>
 #include <QStringList>
 
-/// Which window asks FindReidai: the practice window, or a slot 1 … 4 of the item search window.
-enum ExampleCaller : int { PracticeCaller = 0 };
+/// Which window asks FindReidai: the practice window, or one of the item search window's four
+/// example slots.
+enum class ExampleCaller { Practice, Slot1, Slot2, Slot3, Slot4 };
+
+/// The example slot \a k (1 … 4) of the item search window.
+ExampleCaller ExampleSlot(int k);
+
+/// What FindReidai reports. The values are the numbers the lookup answers with, which the console
+/// prints.
+enum class LookupResult : int {
+    Found = 0,
+    // practice window
+    LetteredFileMissing = -1,
+    LetteredEmptySlot = -2, ///< the number's line is marked as an empty slot
+    NoFileForSet = -3, ///< the set has no file for plain numbers (the advanced set)
+    EmptySlot = -4, ///< no line for the number, or one marked as an empty slot
+    SetFileMissing = -5,
+    // item search window
+    SlotLetteredFileMissing = -7,
+    SlotBlockMissing = -8,
+    SlotNoTitle = -9, ///< no line for the number, or one without a title
+};
+
+/// "lettered example file missing", "empty example slot", …; "found" for Found.
+QString DescribeLookupResult(LookupResult result);
 
 /// What FindReidai found, for the caller to copy into its own fields.
 struct ExampleTexts
 {
-    int code = 0; ///< 0 found; a negative code otherwise (nothing is then written)
-    bool written = false; ///< title, hint and answer are to be written (code 0)
+    LookupResult result = LookupResult::Found; ///< nothing is written unless Found
+    bool written = false; ///< title, hint and answer are to be written (found)
     bool aimWritten = false; ///< aim and explanation too (practice window, fixed-order set, lettered number)
     QString title;
     QString hint;
@@ -28,14 +51,12 @@ QStringList ExampleNumbersForSlots(const QString &field);
 /// nor disappears from the shown text.
 QString WidenBlanks(const QString &text);
 
-/// Looks up one worked example by its number. \a caller 1 … 4 is the item search window's example
-/// slot; 0 is the practice window, for which \a setCode picks the file of a plain number and
-/// \a fixedOrderMode the field layout of a lettered one.
+/// Looks up one worked example by its number, for an example slot of the item search window or for
+/// the practice window, for which \a setCode picks the file of a plain number and \a fixedOrderMode
+/// the field layout of a lettered one.
 ///
 /// A number holding a, b, c, d, e or f (and k for the practice window) is read from the lettered
 /// file of the last of these letters it holds ("ab3" → "REI_B.txt"); any other is plain, read as an
 /// integer n and found in line (n-1) mod 1000 of its block "REI_<(n-1) div 1000>.txt" (or of the
-/// practice set's own file). Codes: -7 lettered file missing, -8 block missing, -9 no title (item
-/// search window); -1 lettered file missing, -2 empty slot, -3 no file for the set, -4 empty slot,
-/// -5 file missing (practice window).
-ExampleTexts FindReidai(const QString &number, int caller, int setCode = 0, bool fixedOrderMode = false);
+/// practice set's own file).
+ExampleTexts FindReidai(const QString &number, ExampleCaller caller, int setCode = 0, bool fixedOrderMode = false);

@@ -144,7 +144,7 @@ QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &l
         ++m_nextPosition;
         m_progressDisplay = QString::number(m_nextPosition);
         Exercise exercise {number, lookup(number)};
-        if (exercise.texts.code == 0)
+        if (exercise.texts.result == LookupResult::Found)
             filled.append(exercise);
         return filled;
     }
@@ -168,7 +168,7 @@ QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &l
             }
             tried.insert(position);
             Exercise exercise {m_numbers[position], lookup(m_numbers[position])};
-            if (exercise.texts.code == 0) {
+            if (exercise.texts.result == LookupResult::Found) {
                 used.insert(position);
                 filled.append(exercise);
                 found = true;

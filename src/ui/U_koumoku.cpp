@@ -165,7 +165,7 @@ void TKoumokuDialog::showExample(int slot, const QString &number)
 {
     const Slot &s = m_slots[slot];
     s.number->setText(number);
-    const ExampleTexts texts = FindReidai(number, slot + 1);
+    const ExampleTexts texts = FindReidai(number, ExampleSlot(slot + 1));
     if (!texts.written)
         return;
     s.title->setText(texts.title);

@@ -308,7 +308,7 @@ void TTutorialDialog::BquesClick()
     const QVector<Exercise> exercises = m_state->setExercises(
         questionCount(),
         [&state](const QString &number) {
-            return FindReidai(number, PracticeCaller, state.setCode(), state.fixedOrderMode());
+            return FindReidai(number, ExampleCaller::Practice, state.setCode(), state.fixedOrderMode());
         },
         &message);
     // Every exercise set is a lookup that wrote its texts, in slot order: the last one's stay in the

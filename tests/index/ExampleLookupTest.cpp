@@ -29,10 +29,10 @@ protected:
         all[slot] = line;
         file(name, all);
     }
-    ExampleTexts slot(const char *number, int k = 1) { return FindReidai(QString::fromLatin1(number), k); }
+    ExampleTexts slot(const char *number, int k = 1) { return FindReidai(QString::fromLatin1(number), ExampleSlot(k)); }
     ExampleTexts practice(const char *number, int setCode = 0, bool fixed = false)
     {
-        return FindReidai(QString::fromLatin1(number), PracticeCaller, setCode, fixed);
+        return FindReidai(QString::fromLatin1(number), ExampleCaller::Practice, setCode, fixed);
     }
 };
 
@@ -55,7 +55,7 @@ TEST_F(Lookup, SlotCollectsEveryLineThatBeginsWithTheNumberPracticeTakesTheFirst
         {QStringLiteral("a1,first,h1,100"), QStringLiteral("a2,other,h,1"), QStringLiteral("a10,tenth,h10,110,111"),
             QStringLiteral("a12,twelfth title,h12,,112")});
     const ExampleTexts t = slot("a1");
-    EXPECT_EQ(t.code, 0);
+    EXPECT_EQ(t.result, LookupResult::Found);
     EXPECT_TRUE(t.written);
     EXPECT_EQ(t.title, QStringLiteral("twelfth　title")); // the last line, its blank widened
     EXPECT_EQ(t.hint, QStringLiteral("h12"));
@@ -74,22 +74,22 @@ TEST_F(Lookup, EmptyAnswerPartsAreKeptForSlotsAndSkippedForPractice)
 
 TEST_F(Lookup, SlotCodes)
 {
-    EXPECT_EQ(slot("a1").code, -7);
-    EXPECT_EQ(slot("2001").code, -8);
+    EXPECT_EQ(slot("a1").result, LookupResult::SlotLetteredFileMissing);
+    EXPECT_EQ(slot("2001").result, LookupResult::SlotBlockMissing);
     QStringList b2 = EmptyExampleBlock(2);
     b2[1] = QStringLiteral("2002,only title");
     b2[2] = QStringLiteral("2003");
     b2[3] = QStringLiteral("2004,,hint");
     file(QStringLiteral("REI_2.txt"), b2);
     const ExampleTexts empty = slot("2001");
-    EXPECT_EQ(empty.code, -9);
+    EXPECT_EQ(empty.result, LookupResult::SlotNoTitle);
     EXPECT_FALSE(empty.written);
-    EXPECT_EQ(slot("2002").code, 0);
-    EXPECT_EQ(slot("2003").code, -9); // one field
-    EXPECT_EQ(slot("2004").code, -9); // empty title
+    EXPECT_EQ(slot("2002").result, LookupResult::Found);
+    EXPECT_EQ(slot("2003").result, LookupResult::SlotNoTitle); // one field
+    EXPECT_EQ(slot("2004").result, LookupResult::SlotNoTitle); // empty title
     file(QStringLiteral("REI_0.txt"), {QStringLiteral("1,one,h")});
-    EXPECT_EQ(slot("0").code, -9); // below 1: no line
-    EXPECT_EQ(slot("2").code, -9); // beyond the end of a short file
+    EXPECT_EQ(slot("0").result, LookupResult::SlotNoTitle); // below 1: no line
+    EXPECT_EQ(slot("2").result, LookupResult::SlotNoTitle); // beyond the end of a short file
 }
 
 TEST_F(Lookup, TheLastLetterFoundDecidesAndKIsALetterOnlyForPractice)
@@ -98,18 +98,19 @@ TEST_F(Lookup, TheLastLetterFoundDecidesAndKIsALetterOnlyForPractice)
     file(QStringLiteral("REI_B.txt"), {QStringLiteral("ab3,fromB,h")});
     EXPECT_EQ(slot("ab3").title, QStringLiteral("fromB"));
     EXPECT_EQ(practice("ab3").title, QStringLiteral("fromB"));
-    EXPECT_EQ(slot("A3").code, -8); // capitals are no letters here: plain, reads 0
+    EXPECT_EQ(slot("A3").result, LookupResult::SlotBlockMissing); // capitals are no letters here: plain, reads 0
 
     file(QStringLiteral("REI_hojo.txt"), {QStringLiteral("k7,hojo,h,1")});
     EXPECT_EQ(practice("k7").title, QStringLiteral("hojo"));
-    EXPECT_EQ(slot("k7").code, -8); // plain 0 in the item search window: block 0 is missing
+    EXPECT_EQ(
+        slot("k7").result, LookupResult::SlotBlockMissing); // plain 0 in the item search window: block 0 is missing
     block(QStringLiteral("REI_0.txt"), 0, 6, QStringLiteral("7,seven,h"));
-    EXPECT_EQ(slot("k7").code, -9);
+    EXPECT_EQ(slot("k7").result, LookupResult::SlotNoTitle);
 }
 
 TEST_F(Lookup, PracticeLetteredLayoutsAndCodes)
 {
-    EXPECT_EQ(practice("d1").code, -1);
+    EXPECT_EQ(practice("d1").result, LookupResult::LetteredFileMissing);
     file(QStringLiteral("REI_D.txt"),
         {QStringLiteral("d1,title,aim,hint,explanation,p1,,p2"), QStringLiteral("d2::空き番号")});
     const ExampleTexts fixed = practice("d1", 0, true);
@@ -122,9 +123,9 @@ TEST_F(Lookup, PracticeLetteredLayoutsAndCodes)
     EXPECT_FALSE(ordinary.aimWritten);
     EXPECT_EQ(ordinary.hint, QStringLiteral("aim"));
     EXPECT_EQ(ordinary.answer, bars("hint|explanation|p1|p2|"));
-    EXPECT_EQ(practice("d2").code, -2);
+    EXPECT_EQ(practice("d2").result, LookupResult::LetteredEmptySlot);
     const ExampleTexts none = practice("d9", 0, true); // no line: empty texts, written
-    EXPECT_EQ(none.code, 0);
+    EXPECT_EQ(none.result, LookupResult::Found);
     EXPECT_TRUE(none.aimWritten);
     EXPECT_TRUE(none.title.isEmpty());
 }
@@ -137,9 +138,9 @@ TEST_F(Lookup, PracticePlainNumbersUseTheFileOfTheSet)
     EXPECT_FALSE(sea.aimWritten); // plain numbers keep the ordinary layout
     block(QStringLiteral("REI_1.txt"), 1, 4, QStringLiteral("1005,class,h,1"));
     EXPECT_EQ(practice("1005", 3).title, QStringLiteral("class"));
-    EXPECT_EQ(practice("1006", 3).code, -4);
-    EXPECT_EQ(practice("1005", 22).code, -3);
-    EXPECT_EQ(practice("1005", 0).code, -5);
+    EXPECT_EQ(practice("1006", 3).result, LookupResult::EmptySlot);
+    EXPECT_EQ(practice("1005", 22).result, LookupResult::NoFileForSet);
+    EXPECT_EQ(practice("1005", 0).result, LookupResult::SetFileMissing);
 
     const char *const names[] = {"REI_kihon.txt", "REI_kei.txt", "REI_tiri.txt", "REI_kai.txt", "REI_gen.txt",
         "REI_kenk.txt", "REI_bunk.txt", "REI_rekiz.txt", "REI_bunz.txt", "REI_kiko.txt", "REI_zu.txt", "REI_all.txt"};

@@ -22,7 +22,7 @@ struct FakeLookup
         return [this](const QString &number) {
             asked.append(number);
             ExampleTexts texts;
-            texts.code = failing.contains(number) ? -4 : 0;
+            texts.result = failing.contains(number) ? LookupResult::EmptySlot : LookupResult::Found;
             texts.title = QStringLiteral("title ") + number;
             return texts;
         };
