@@ -1,11 +1,14 @@
-// taxel-sample SRC DST: makes the runnable sample tree DST/StudyTaxel from the readable sources in
+// taxel-sample SRC DST [FULL]: makes the runnable tree DST/StudyTaxel from the readable sources in
 // SRC (a folder laid out like StudyTaxel/).
 //  - *.txt and *.csv (UTF-8) are written in code page 932 with CR LF, as data authors deliver them;
 //  - NAME.pdf.txt is rendered to the PDF NAME.pdf: pages are separated by a line "----page----",
 //    each page's first line is its heading, and the page number is printed at the foot;
 //  - everything else is copied;
+//  - with FULL, a second source folder laid out the same way: its files take the place of SRC's
+//    files of the same name, except the item master, which joins both (MasterJoin.h);
 //  - then the keyword index and the example files are built from the master files.
 
+#include "MasterJoin.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
 #include "datafiles/LineList.h"
@@ -14,6 +17,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -21,6 +25,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSet>
 #include <QTextStream>
 #include <cstdio>
 
@@ -34,11 +39,21 @@ QString readUtf8(const QString &path)
     return QString::fromUtf8(file.readAll());
 }
 
-void convertText(const QString &from, const QString &to)
+QStringList readUtf8Lines(const QString &path)
+{
+    return LineList::splitLines(readUtf8(path));
+}
+
+void saveLines(const QStringList &lines, const QString &to)
 {
     LineList list;
-    list.lines() = LineList::splitLines(readUtf8(from));
+    list.lines() = lines;
     list.saveToFile(to);
+}
+
+void convertText(const QString &from, const QString &to)
+{
+    saveLines(readUtf8Lines(from), to);
 }
 
 void renderPdf(const QString &from, const QString &to)
@@ -87,24 +102,47 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
-        out << "usage: taxel-sample SRC DST\n";
+    if (args.size() != 3 && args.size() != 4) {
+        out << "usage: taxel-sample SRC DST [FULL]\n";
         return 2;
     }
     const QString source = QDir(args.at(1)).absolutePath();
     const QString root = QDir(args.at(2)).absolutePath();
+    const QString full = args.size() == 4 ? QDir(args.at(3)).absolutePath() : QString();
     const QString target = root + QStringLiteral("/StudyTaxel");
+    const QString itemMaster = QStringLiteral("Koumoku_All.csv");
     try {
         QDir(target).removeRecursively();
         QDir().mkpath(target);
         for (const char *folder : {"Bin", "KoumokuIndex", "ReidaiData", "TaxelData", "SaimokuData"})
             QDir(target).mkpath(QString::fromLatin1(folder));
 
-        QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString from = it.next();
-            const QString relative = QDir(source).relativeFilePath(from);
+        // FULL's files first: a name written once is not written again from SRC.
+        QSet<QString> written;
+        QStringList relatives;
+        QStringList origins;
+        for (const QString &folder : full.isEmpty() ? QStringList {source} : QStringList {full, source}) {
+            QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString relative = QDir(folder).relativeFilePath(it.next());
+                if (written.contains(relative))
+                    continue;
+                written.insert(relative);
+                relatives.append(relative);
+                origins.append(folder);
+            }
+        }
+        for (int i = 0; i < relatives.size(); ++i) {
+            const QString &relative = relatives.at(i);
+            const QString from = origins.at(i) + QLatin1Char('/') + relative;
             QString to = target + QLatin1Char('/') + relative;
+            if (!full.isEmpty() && relative == itemMaster
+                && QFileInfo::exists(source + QLatin1Char('/') + itemMaster)) {
+                saveLines(MasterJoin::JoinItemMasters(readUtf8Lines(full + QLatin1Char('/') + itemMaster),
+                              readUtf8Lines(source + QLatin1Char('/') + itemMaster)),
+                    to);
+                continue;
+            }
             QDir().mkpath(QFileInfo(to).path());
             if (to.endsWith(QLatin1String(".pdf.txt"))) {
                 to.chop(4);
@@ -121,8 +159,10 @@ int main(int argc, char **argv)
         DataRoot::setRoot(root);
         auto print = [&out](const QString &text) { out << text << '\n'; };
         if (DataRoot::fileExists(DataRoot::path(u"StudyTaxel/Koumoku_All.csv"))) {
+            QElapsedTimer timer;
+            timer.start();
             const int lines = MakeKoumokuIndex(print);
-            out << "keyword index: " << lines << " lines\n";
+            out << "keyword index: " << lines << " lines in " << timer.elapsed() << " ms\n";
             if (lines < 0)
                 return 1;
         }

@@ -34,7 +34,7 @@ int runCheck(AdminContext &ctx, const QStringList &args)
     return result.problems.isEmpty() ? 0 : 1;
 }
 
-const bool registered = RegisterAdminCommand(
-    {"check", "   check the whole data tree: missing files, record shapes, cross references, stale builds", &runCheck});
+const bool registered = RegisterAdminCommand({"check",
+    "   check the whole data tree: missing files, record shapes, cross references, stale builds", &runCheck, false});
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "DataCheck.h"
 
+#include "analysis/ClassEntry.h"
 #include "datafiles/CommaText.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QPdfDocument>
-#include <QSet>
 #include <optional>
 
 namespace {
@@ -214,8 +214,6 @@ private:
                     else if (fields.size() < 5)
                         problem(
                             schedule, i + 1, QStringLiteral("schedule line has %1 fields, needs 5").arg(fields.size()));
-                    if (!fields.isEmpty())
-                        m_scheduleNumbers.insert(fields[0].mid(1));
                 }
             }
             const QString sections = kData + QStringLiteral("Youmoku_%1.txt").arg(d);
@@ -225,12 +223,35 @@ private:
             }
         }
         for (const Item &item : qAsConst(m_items)) {
-            if (!m_scheduleNumbers.contains(item.classNumber))
-                problem(QStringLiteral("StudyTaxel/Koumoku_All.csv"), item.line,
-                    QStringLiteral("class number %1 is not in the schedule file Saimoku_%2.txt")
-                        .arg(item.classNumber, item.classNumber.left(1)));
+            checkItemClass(item);
             checkItemExamples(item);
         }
+    }
+
+    /// An item's class number is sound when the analysis window, given it, lists a schedule line:
+    /// its own, or by the window's fallback that of its longest leading part that is a schedule
+    /// number (a built number such as 678.2102 finds 678.21).
+    void checkItemClass(const Item &item)
+    {
+        const QString file = QStringLiteral("StudyTaxel/Koumoku_All.csv");
+        const QString &number = item.classNumber;
+        const EntryCheck form = CheckClassEntry(number);
+        if (form != EntryCheck::Accepted) {
+            problem(file, item.line,
+                QStringLiteral("class number %1 is refused by the class-number analysis window: %2")
+                    .arg(number, EntryCheckMessage(form)));
+            return;
+        }
+        auto known = m_foundNumbers.constFind(number);
+        if (known == m_foundNumbers.constEnd()) {
+            const QString schedule = ScheduleFilePath(MainClassOfEntry(number));
+            const auto lines = read(schedule, QString());
+            known = m_foundNumbers.insert(number, lines && !ScheduleHitsFor(number, *lines).isEmpty());
+        }
+        if (!*known)
+            problem(file, item.line,
+                QStringLiteral("class number %1 is not in the schedule file %2, nor any leading part of it")
+                    .arg(number, QFileInfo(ScheduleFilePath(MainClassOfEntry(number))).fileName()));
     }
 
     static QStringList items(const QString &field)
@@ -400,7 +421,7 @@ private:
     QHash<QString, QStringList> m_cache;
     QHash<QString, int> m_pages;
     QVector<Item> m_items;
-    QSet<QString> m_scheduleNumbers;
+    QHash<QString, bool> m_foundNumbers; ///< class number → the analysis window finds a line for it
 };
 
 void Checker::checkItemExamples(const Item &item)

@@ -48,6 +48,6 @@ int RunExplain(AdminContext &ctx, const QStringList &args)
 }
 
 const bool registered
-    = RegisterAdminCommand({"explain", "NUMBER   read a class number back into its meaning", &RunExplain});
+    = RegisterAdminCommand({"explain", "NUMBER   read a class number back into its meaning", &RunExplain, false});
 
 } // namespace

@@ -1,194 +1,14 @@
-// The console commands of the item search: the two builders, the keyword list, the searches, the
-// example lookup, and the "koumoku" window driver.
+// The "koumoku" window driver of the console: the item search window, driven offscreen.
 
 #include "AdminCommand.h"
 #include "DriverSteps.h"
 #include "WindowDriver.h"
 
-#include "datafiles/FileError.h"
-#include "index/ExampleBuilder.h"
-#include "index/ExampleLookup.h"
-#include "index/ItemIndexBuilder.h"
-#include "index/KeyList.h"
-#include "index/KeywordSearch.h"
 #include "ui/U_koumoku.h"
 
-#include <QJsonArray>
 #include <QJsonObject>
 
 namespace {
-
-/// Takes the flag \a name out of \a args; true when it was there.
-bool takeFlag(QStringList &args, const char *name)
-{
-    return args.removeAll(QString::fromLatin1(name)) > 0;
-}
-
-/// Takes "NAME VALUE" out of \a args. False when NAME is there without a value.
-bool takeOption(QStringList &args, const char *name, QString *value)
-{
-    const qsizetype at = args.indexOf(QString::fromLatin1(name));
-    if (at < 0)
-        return true;
-    if (at + 1 >= args.size())
-        return false;
-    *value = args.at(at + 1);
-    args.remove(at, 2);
-    return true;
-}
-
-/// Exactly one argument left, and it is no option; otherwise a usage error.
-/// The text argument of keywords and search. Several words are taken as one text with blanks
-/// between them, as they would be typed into the entry field ("日本 歴史").
-bool oneArgument(AdminContext &ctx, const QStringList &args, const char *command, QString *argument)
-{
-    if (args.isEmpty() || (args.first().startsWith(QLatin1String("--")) && args.first().size() > 2)) {
-        ctx.err << "taxel-admin " << command << ": expected a text, got " << args.join(QLatin1Char(' ')) << Qt::endl;
-        return false;
-    }
-    *argument = args.join(QLatin1Char(' '));
-    return true;
-}
-
-/// Runs a builder as the main window's maintenance command does and reports every message it
-/// would show: the builder's own, then the command's result message (or the error that ended it).
-int runBuilder(AdminContext &ctx, const QStringList &args, int (*build)(const MessageSink &))
-{
-    if (!args.isEmpty()) {
-        ctx.err << "taxel-admin: this command takes no arguments" << Qt::endl;
-        return 2;
-    }
-    QStringList messages;
-    int result = -1;
-    bool ended = false;
-    try {
-        result = build([&](const QString &text) { messages.append(text); });
-    } catch (const FileError &error) {
-        messages.append(error.text());
-        ended = true;
-    }
-    if (!ended)
-        messages.append(result < 0 ? QStringLiteral("作成できませんでした！")
-                                   : QString::number(result) + QStringLiteral(" 件 作成しました。"));
-    if (ctx.json) {
-        PrintJson(ctx,
-            {{QStringLiteral("result"), result}, {QStringLiteral("messages"), QJsonArray::fromStringList(messages)}});
-    } else {
-        for (const QString &message : messages)
-            ctx.out << message << Qt::endl;
-    }
-    return result < 0 ? 1 : 0;
-}
-
-int RunBuildIndex(AdminContext &ctx, const QStringList &args)
-{
-    return runBuilder(ctx, args, [](const MessageSink &show) { return MakeKoumokuIndex(show); });
-}
-
-int RunBuildExamples(AdminContext &ctx, const QStringList &args)
-{
-    return runBuilder(ctx, args, &MakeReidaiData);
-}
-
-int RunKeywords(AdminContext &ctx, const QStringList &arguments)
-{
-    QStringList args = arguments;
-    const bool item = takeFlag(args, "--item");
-    QString text;
-    if (!oneArgument(ctx, args, "keywords", &text))
-        return 2;
-    const QStringList keywords = MakeKeyList(text, item ? ItemMode : QueryMode);
-    if (ctx.json) {
-        PrintJson(ctx,
-            {{QStringLiteral("result"), static_cast<int>(keywords.size())},
-                {QStringLiteral("keywords"), QJsonArray::fromStringList(keywords)}});
-    } else {
-        ctx.out << keywords.size() << " keywords" << Qt::endl;
-        for (const QString &keyword : keywords)
-            ctx.out << '[' << keyword << ']' << Qt::endl;
-    }
-    return 0;
-}
-
-int RunSearch(AdminContext &ctx, const QStringList &arguments)
-{
-    QStringList args = arguments;
-    const bool orSearch = takeFlag(args, "--or");
-    const bool exact = takeFlag(args, "--exact");
-    QString query;
-    if (!oneArgument(ctx, args, "search", &query))
-        return 2;
-    const SearchResult found = orSearch ? SearchKoumokuOr(query, exact) : SearchKoumokuAnd(query, exact);
-    if (ctx.json) {
-        PrintJson(ctx,
-            {{QStringLiteral("result"), found.result},
-                {QStringLiteral("hits"), QJsonArray::fromStringList(found.hits)}});
-    } else {
-        for (const QString &hit : found.hits)
-            ctx.out << hit << Qt::endl;
-        ctx.out << found.result << QStringLiteral(" 件のデータ") << Qt::endl;
-    }
-    return 0;
-}
-
-int RunExample(AdminContext &ctx, const QStringList &arguments)
-{
-    QStringList args = arguments;
-    const bool fixed = takeFlag(args, "--fixed");
-    QString slotText, setText;
-    if (!takeOption(args, "--slot", &slotText) || !takeOption(args, "--set", &setText)) {
-        ctx.err << "taxel-admin example: --slot and --set need a value" << Qt::endl;
-        return 2;
-    }
-    QString number;
-    if (!oneArgument(ctx, args, "example", &number))
-        return 2;
-    bool ok = true;
-    ExampleCaller caller = ExampleCaller::Slot1;
-    int setCode = 0;
-    if (!setText.isEmpty()) {
-        setCode = setText.toInt(&ok);
-        caller = ExampleCaller::Practice;
-        if (!ok || !slotText.isEmpty()) {
-            ctx.err << "taxel-admin example: --set needs a number and goes without --slot" << Qt::endl;
-            return 2;
-        }
-    } else if (!slotText.isEmpty()) {
-        const int slot = slotText.toInt(&ok);
-        caller = ExampleSlot(slot);
-        if (!ok || slot < 1 || slot > 4) {
-            ctx.err << "taxel-admin example: --slot is 1, 2, 3 or 4" << Qt::endl;
-            return 2;
-        }
-    }
-    if (fixed && caller != ExampleCaller::Practice) {
-        ctx.err << "taxel-admin example: --fixed belongs to --set" << Qt::endl;
-        return 2;
-    }
-
-    const ExampleTexts texts = FindReidai(number, caller, setCode, fixed);
-    auto written = [&](const QString &text, bool when) { return when ? text : QString(); };
-    const QString title = written(texts.title, texts.written);
-    const QString hint = written(texts.hint, texts.written);
-    const QString answer = written(texts.answer, texts.written);
-    const QString aim = written(texts.aim, texts.aimWritten);
-    const QString explanation = written(texts.explanation, texts.aimWritten);
-    if (ctx.json) {
-        PrintJson(ctx,
-            {{QStringLiteral("result"), static_cast<int>(texts.result)}, {QStringLiteral("title"), title},
-                {QStringLiteral("hint"), hint}, {QStringLiteral("answer"), answer}, {QStringLiteral("aim"), aim},
-                {QStringLiteral("explanation"), explanation}});
-    } else {
-        ctx.out << "result: " << static_cast<int>(texts.result) << Qt::endl;
-        if (texts.written)
-            ctx.out << "title: " << title << Qt::endl
-                    << "hint: " << hint << Qt::endl
-                    << "answer: " << answer << Qt::endl;
-        if (texts.aimWritten)
-            ctx.out << "aim: " << aim << Qt::endl << "explanation: " << explanation << Qt::endl;
-    }
-    return 0;
-}
 
 int RunKoumoku(AdminContext &ctx, const QStringList &args)
 {
@@ -232,13 +52,7 @@ int RunKoumoku(AdminContext &ctx, const QStringList &args)
     return RunWindowDriver(ctx, w, args, perform, state);
 }
 
-const bool registered
-    = RegisterAdminCommand({"build-index", "   build the keyword index from Koumoku_All.csv", &RunBuildIndex})
-    && RegisterAdminCommand({"build-examples", "   build the example files from Reidai_All.csv", &RunBuildExamples})
-    && RegisterAdminCommand({"keywords", "[--item] TEXT", &RunKeywords})
-    && RegisterAdminCommand({"search", "[--or] [--exact] QUERY", &RunSearch})
-    && RegisterAdminCommand({"example", "NUMBER [--slot K] | NUMBER --set CODE [--fixed]", &RunExample})
-    && RegisterAdminCommand(
-        {"koumoku", "STEP...  (query:TEXT andor normal exact hit:N hint:K answer:K reset close open)", &RunKoumoku});
+const bool registered = RegisterAdminCommand(
+    {"koumoku", "STEP...  (query:TEXT andor normal exact hit:N hint:K answer:K reset close open)", &RunKoumoku});
 
 } // namespace

@@ -3,15 +3,15 @@
 
 #include "AdminCommand.h"
 
-#include "app/Fonts.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -44,6 +44,14 @@ const std::vector<AdminCommand> &AdminCommands()
     return registry();
 }
 
+const AdminCommand *FindAdminCommand(const QString &name)
+{
+    for (const AdminCommand &command : registry())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
 void PrintJson(AdminContext &ctx, const QJsonObject &object)
 {
     ctx.out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
@@ -58,16 +66,28 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
+
+/// The command the arguments name, read before the application object exists (which one to make
+/// depends on it): the first argument after the options; empty after --help or an unknown option.
+QString commandName(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--root")
+            ++i;
+        else if (arg != "--json" && !arg.startsWith("--root="))
+            return arg.startsWith("--") ? QString() : QString::fromLocal8Bit(arg);
+    }
+    return QString();
+}
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("TAXEL_DEBUG"))
         qInstallMessageHandler(quietMessages);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
+    const std::unique_ptr<QCoreApplication> app(
+        MakeAdminApplication(argc, argv, FindAdminCommand(commandName(argc, argv))));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -103,12 +123,10 @@ int main(int argc, char **argv)
     DataRoot::setRoot(DataRoot::findRoot(root, QDir::currentPath()));
 
     const QString name = args.takeFirst();
-    for (const AdminCommand &command : AdminCommands()) {
-        if (name != QLatin1String(command.name))
-            continue;
+    if (const AdminCommand *command = FindAdminCommand(name)) {
         AdminContext ctx {json, out, err};
         try {
-            const int status = command.run(ctx, args);
+            const int status = command->run(ctx, args);
             out.flush();
             err.flush();
             return status;

@@ -80,6 +80,13 @@ int ListScheduleHits(const QString &key, const QStringList &schedule, QStringLis
     return static_cast<int>(hits.size());
 }
 
+QStringList ScheduleHitsFor(const QString &entry, const QStringList &schedule)
+{
+    QStringList hits;
+    ListScheduleHits(FindSearchKey(entry, schedule), schedule, hits);
+    return hits;
+}
+
 EntrySearch SearchClassEntry(const QString &entry, ClassFiles &files)
 {
     EntrySearch search;
@@ -105,6 +112,6 @@ EntrySearch SearchClassEntry(const QString &entry, ClassFiles &files)
     if (DataRoot::fileExists(sectionFile))
         files.sections.loadFromFile(sectionFile);
 
-    ListScheduleHits(FindSearchKey(entry, files.schedule.lines()), files.schedule.lines(), search.hits);
+    search.hits = ScheduleHitsFor(entry, files.schedule.lines());
     return search;
 }

@@ -40,6 +40,11 @@ QString FindSearchKey(const QString &entry, const QStringList &schedule);
 /// and returns the number of lines \a hits then holds. An empty key finds nothing.
 int ListScheduleHits(const QString &key, const QStringList &schedule, QStringList &hits);
 
+/// The schedule lines the entry box lists for an accepted \a entry once \a schedule holds the lines
+/// of its main class: ListScheduleHits of FindSearchKey. Empty when neither the entry nor any
+/// leading part of it is found. The entry box's search and the data check both go through it.
+QStringList ScheduleHitsFor(const QString &entry, const QStringList &schedule);
+
 /// The schedule and section lines of the main class searched last; they stay until a later
 /// search of an accepted entry replaces them.
 struct ClassFiles

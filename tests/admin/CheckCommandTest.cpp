@@ -127,7 +127,8 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
         L({u"1,/210.1,日本史,ニホンシ,歴史,日本史,/a1/2,10", u"2,/210,歴史,レキシ,歴史,日本史,11",
             u"3,/210,,レキシ,歴史,日本史,,11", u"4,/299.9,架空,カクウ,歴史,地理,,12",
-            u"5,/210,歴史,レキシ,歴史,日本史,/a9,13"}));
+            u"5,/210,歴史,レキシ,歴史,日本史,/a9,13", u"6,/210.19,通史細目,ツウシ,歴史,日本史,,14",
+            u"7,/2101,誤記,ゴキ,歴史,日本史,,15"}));
     root.writeLines(
         QStringLiteral("StudyTaxel/Reidai_All.csv"), L({u"a1,題,ヒント,210.1", u"B12,題,ヒント,1", u"3,題"}));
     root.writeLines(
@@ -158,6 +159,8 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
         {items, 3, u"without an item name"},
         {items, 4, u"299.9 is not in the schedule file Saimoku_2.txt"},
         {items, 5, u"example a9 is not found"},
+        // 210.19 is found through its leading part 210.1, as the analysis window finds it
+        {items, 7, u"2101 is refused by the class-number analysis window"},
         {QStringLiteral("StudyTaxel/Reidai_All.csv"), 2, u"\"B12\" is neither lettered"},
         {QStringLiteral("StudyTaxel/Reidai_All.csv"), 3, u"has 2 fields, needs 3"},
         {kData + QStringLiteral("Saimoku_3.txt"), 2, u"does not begin with \"/\""},
