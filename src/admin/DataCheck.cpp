@@ -1,12 +1,17 @@
 #include "DataCheck.h"
 
+#include "analysis/AuxTables.h"
 #include "analysis/ClassEntry.h"
 #include "datafiles/CommaText.h"
+#include "datafiles/DataPaths.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
 #include "datafiles/LineList.h"
 #include "datafiles/NumberText.h"
+#include "index/ExampleBuilder.h"
 #include "index/ExampleLookup.h"
+#include "learning/AnswerJudge.h"
+#include "learning/PracticeState.h"
 #include "learning/StudyTopics.h"
 
 #include <QDateTime>
@@ -18,14 +23,16 @@
 
 namespace {
 
-const QString kData = QStringLiteral("StudyTaxel/TaxelData/");
-const QString kExamples = QStringLiteral("StudyTaxel/ReidaiData/");
-const QString kStudy = QStringLiteral("StudyTaxel/SaimokuData/");
+/// "hojo_tiri.txt" → "StudyTaxel/TaxelData/hojo_tiri.txt"
+QString tableFile(const QString &name)
+{
+    return DataPaths::tableFolder() + QLatin1Char('/') + name;
+}
 
-/// The auxiliary tables by kind code 1 … 9 (code 7: the historical period table; in division 91 the
-/// literary one).
-const char *const kTableFiles[10] = {nullptr, "hojo_keisiki.txt", "hojo_tiri.txt", "hojo_kaiyou.txt", "hojo_gengo.txt",
-    "hojo_gengoCOM.txt", "hojo_bungakuCOM.txt", "hojo_rekisiZIDAI.txt", "hojo_tihou.txt", "koumokuhyou.txt"};
+QString studyFile(const QString &name)
+{
+    return DataPaths::studyFolder() + QLatin1Char('/') + name;
+}
 
 bool isDigits(QStringView text)
 {
@@ -35,14 +42,6 @@ bool isDigits(QStringView text)
         if (c < u'0' || c > u'9')
             return false;
     return true;
-}
-
-bool isLettered(QStringView number, bool withK)
-{
-    for (char16_t letter : {u'a', u'b', u'c', u'd', u'e', u'f'})
-        if (number.contains(QChar(letter)))
-            return true;
-    return withK && number.contains(u'k');
 }
 
 class Checker
@@ -122,14 +121,11 @@ private:
         return pages;
     }
 
-    void checkManual()
-    {
-        pdfPages(QStringLiteral("StudyTaxel/Taxelマニュアル.pdf"), QStringLiteral("the main window's manual button"));
-    }
+    void checkManual() { pdfPages(DataPaths::manual(), QStringLiteral("the main window's manual button")); }
 
     void checkItemMaster()
     {
-        const QString file = QStringLiteral("StudyTaxel/Koumoku_All.csv");
+        const QString file = DataPaths::itemMaster();
         const auto lines = read(file, QStringLiteral("the item index builder"));
         if (!lines)
             return;
@@ -154,7 +150,7 @@ private:
 
     void checkExampleMaster()
     {
-        const QString file = QStringLiteral("StudyTaxel/Reidai_All.csv");
+        const QString file = DataPaths::exampleMaster();
         const auto lines = read(file, QStringLiteral("the example database builder"));
         if (!lines)
             return;
@@ -170,41 +166,28 @@ private:
             const QString &number = fields[0];
             if (number.isEmpty())
                 problem(file, i + 1, QStringLiteral("example record without a number"));
-            else if (!isLettered(number, false) && ReadInt(number) < 1)
+            else if (ExampleFileLetter(number) < 0 && ReadInt(number) < 1)
                 problem(file, i + 1,
                     QStringLiteral("example number \"%1\" is neither lettered (a-f) nor a number of 1 or more")
                         .arg(number));
         }
     }
 
+    /// Every table as the analysis window loads it; each file missing or undecodable is reported.
     void checkTables()
     {
-        for (int kind = 1; kind <= 9; ++kind)
-            read(kData + QString::fromLatin1(kTableFiles[kind]), QStringLiteral("the class-number analysis window"));
-        read(kData + QStringLiteral("hojo_bungakuZIDAI.txt"), QStringLiteral("the class-number analysis window"));
-    }
-
-    /// Does the table of \a kind hold an entry that begins with \a code (the lookup the synthesis uses)?
-    bool tableHolds(int kind, int division, const QString &code)
-    {
-        if (kind < 1 || kind > 9)
-            return false;
-        const QString file = kind == 7 && division == 91 ? kData + QStringLiteral("hojo_bungakuZIDAI.txt")
-                                                         : kData + QString::fromLatin1(kTableFiles[kind]);
-        const auto entries = read(file, QString());
-        if (!entries)
-            return false;
-        for (const QString &entry : *entries)
-            if (entry.startsWith(code))
-                return true;
-        return false;
+        for (int table = 0; table < AuxTableCount; ++table)
+            read(tableFile(AuxTableFileName(static_cast<AuxTable>(table))),
+                QStringLiteral("the class-number analysis window"));
+        QStringList errors;
+        m_tables = LoadAuxTables(&errors); // unreadable files were reported by the reading above
     }
 
     void checkSchedules()
     {
         const QString window = QStringLiteral("the class-number analysis window");
         for (int d = 0; d <= 9; ++d) {
-            const QString schedule = kData + QStringLiteral("Saimoku_%1.txt").arg(d);
+            const QString schedule = ScheduleFilePath(d);
             if (const auto lines = read(schedule, window)) {
                 for (int i = 0; i < lines->size(); ++i) {
                     const QString &line = lines->at(i);
@@ -216,7 +199,7 @@ private:
                             schedule, i + 1, QStringLiteral("schedule line has %1 fields, needs 5").arg(fields.size()));
                 }
             }
-            const QString sections = kData + QStringLiteral("Youmoku_%1.txt").arg(d);
+            const QString sections = SectionFilePath(d);
             if (const auto lines = read(sections, window)) {
                 for (int i = 0; i < lines->size(); ++i)
                     checkSectionLine(sections, i + 1, lines->at(i));
@@ -233,7 +216,7 @@ private:
     /// number (a built number such as 678.2102 finds 678.21).
     void checkItemClass(const Item &item)
     {
-        const QString file = QStringLiteral("StudyTaxel/Koumoku_All.csv");
+        const QString file = DataPaths::itemMaster();
         const QString &number = item.classNumber;
         const EntryCheck form = CheckClassEntry(number);
         if (form != EntryCheck::Accepted) {
@@ -297,11 +280,12 @@ private:
                     QStringLiteral("formula %1: kind code \"%2\" names no auxiliary table").arg(f - 4).arg(kind));
                 continue;
             }
-            if (!code.isEmpty() && !tableHolds(kind.toInt(), division, code))
+            // the lookup the analysis window's formula rows use
+            if (!code.isEmpty() && !LookupAuxItem(m_tables, division, kind.toInt(), code).found())
                 problem(file, line,
                     QStringLiteral("formula %1: code %2 is not in the %3 table")
                         .arg(f - 4)
-                        .arg(code, QString::fromLatin1(kTableFiles[kind.toInt()])));
+                        .arg(code, AuxTableFileName(AuxTableOfKind(kind.toInt(), division))));
         }
     }
 
@@ -331,27 +315,15 @@ private:
             }
         }
         const QString window = QStringLiteral("the practice window's document links");
-        pdfPages(kStudy + QStringLiteral("taxel_kihon.pdf"), window);
+        pdfPages(studyFile(QStringLiteral("taxel_kihon.pdf")), window);
         for (int d = 0; d <= 9; ++d)
-            pdfPages(kStudy + QStringLiteral("exp_rui%1.pdf").arg(d), window);
+            pdfPages(studyFile(QStringLiteral("exp_rui%1.pdf").arg(d)), window);
     }
 
     void checkPracticeSets()
     {
-        struct Set
-        {
-            QString list;
-            int setCode;
-            bool fixedOrder;
-        };
-        QVector<Set> sets {{QStringLiteral("ren_num_kihon.txt"), 0, true},
-            {QStringLiteral("ren_num_ouyou.txt"), 22, true}, {QStringLiteral("ren_num_hojo.txt"), 21, false}};
-        for (int d = 0; d <= 9; ++d) {
-            sets.append({QStringLiteral("ren_num_%1.txt").arg(d), d + 1, false});
-            sets.append({QStringLiteral("ren_num_hojo_%1.txt").arg(d), 11 + d, false});
-        }
-        for (const Set &set : qAsConst(sets)) {
-            const QString file = kExamples + set.list;
+        for (const PracticeSet &set : PracticeSets()) {
+            const QString &file = set.numberList;
             const auto lines = read(file, QStringLiteral("the practice window"));
             if (!lines)
                 continue;
@@ -370,10 +342,15 @@ private:
                             .arg(DescribeLookupResult(found.result)));
                 else if (found.title.isEmpty())
                     problem(file, i + 1, QStringLiteral("exercise %1 has no example line").arg(number));
+                else if (ClassNumbersIn(NormaliseAnswerText(found.answer)).isEmpty())
+                    problem(file, i + 1,
+                        QStringLiteral(
+                            "exercise %1: its answer holds no class number, so no answer to it can be judged")
+                            .arg(number));
             }
         }
-        for (const char *progress : {"study_kihon.txt", "study_ouyou.txt"}) {
-            const QString file = kExamples + QString::fromLatin1(progress);
+        for (ProgressKind kind : {ProgressKind::Basic, ProgressKind::Advanced}) {
+            const QString file = ProgressFilePath(kind);
             const auto lines = read(file, QString());
             if (lines && (lines->isEmpty() || !isDigits(lines->first())))
                 problem(file, 1, QStringLiteral("progress file does not hold a number"));
@@ -395,29 +372,30 @@ private:
 
     void checkStaleness()
     {
-        const QString itemMaster = QStringLiteral("StudyTaxel/Koumoku_All.csv");
+        const QString itemMaster = DataPaths::itemMaster();
         if (exists(itemMaster)) {
-            const QDateTime index = newestIn(QStringLiteral("StudyTaxel/KoumokuIndex"), {});
+            const QDateTime index = newestIn(DataPaths::keywordIndexFolder(), {});
             const QDateTime master = QFileInfo(DataRoot::path(itemMaster)).lastModified();
             if (!index.isValid())
-                problem(QStringLiteral("StudyTaxel/KoumokuIndex"), 0,
+                problem(DataPaths::keywordIndexFolder(), 0,
                     QStringLiteral("no keyword index: the item search window finds nothing until it is built"));
             else if (index < master)
-                problem(QStringLiteral("StudyTaxel/KoumokuIndex"), 0,
+                problem(DataPaths::keywordIndexFolder(), 0,
                     QStringLiteral("keyword index is older than Koumoku_All.csv: build it again"));
         }
-        const QString exampleMaster = QStringLiteral("StudyTaxel/Reidai_All.csv");
+        const QString exampleMaster = DataPaths::exampleMaster();
         if (exists(exampleMaster)) {
-            const QDateTime examples = newestIn(QStringLiteral("StudyTaxel/ReidaiData"),
-                {QStringLiteral("REI_?.txt"), QStringLiteral("REI_[0-9]*.txt")});
+            const QDateTime examples
+                = newestIn(DataPaths::exampleFolder(), {QStringLiteral("REI_?.txt"), QStringLiteral("REI_[0-9]*.txt")});
             const QDateTime master = QFileInfo(DataRoot::path(exampleMaster)).lastModified();
             if (examples.isValid() && examples < master)
-                problem(QStringLiteral("StudyTaxel/ReidaiData"), 0,
+                problem(DataPaths::exampleFolder(), 0,
                     QStringLiteral("example files are older than Reidai_All.csv: build them again"));
         }
     }
 
     DataCheckResult m_result;
+    AuxTables m_tables;
     QHash<QString, QStringList> m_cache;
     QHash<QString, int> m_pages;
     QVector<Item> m_items;
@@ -428,14 +406,14 @@ void Checker::checkItemExamples(const Item &item)
 {
     if (item.examples.isEmpty())
         return;
-    const QStringList pieces = item.examples.split(QLatin1Char('/'));
-    for (int k = 0; k < pieces.size() && k < 4; ++k) {
-        const QString number = k == pieces.size() - 1 ? pieces[k].left(6) : pieces[k];
+    const QStringList numbers = ExampleNumbersForSlots(item.examples); // as the window gives its slots
+    for (int k = 0; k < numbers.size(); ++k) {
+        const QString &number = numbers.at(k);
         if (number.isEmpty())
             continue;
         const ExampleTexts found = FindReidai(number, ExampleSlot(k + 1));
         if (found.result != LookupResult::Found)
-            problem(QStringLiteral("StudyTaxel/Koumoku_All.csv"), item.line,
+            problem(DataPaths::itemMaster(), item.line,
                 QStringLiteral("example %1 is not found by the item search window (%2)")
                     .arg(number, DescribeLookupResult(found.result)));
     }

@@ -1,5 +1,6 @@
 #include "PracticeState.h"
 
+#include "datafiles/DataPaths.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/NumberText.h"
 #include "datafiles/ProgramRandom.h"
@@ -7,8 +8,12 @@
 #include <QSet>
 
 namespace {
-const QString kFolder = QStringLiteral("StudyTaxel/ReidaiData/");
+/// "ren_num_3.txt" → "StudyTaxel/ReidaiData/ren_num_3.txt"
+QString exampleFile(const QString &name)
+{
+    return DataPaths::exampleFolder() + QLatin1Char('/') + name;
 }
+} // namespace
 
 QString PracticeState::listMissingMessage()
 {
@@ -45,21 +50,54 @@ QString PracticeState::noneResolvableMessage()
     return QStringLiteral("この問題の例題を出題できませんでした。例題番号ファイルと例題ファイルを確かめて下さい。");
 }
 
-QString PracticeState::progressFile(ProgressKind kind)
+PracticeSet BasicSet()
 {
-    return kFolder
-        + (kind == ProgressKind::Basic ? QStringLiteral("study_kihon.txt") : QStringLiteral("study_ouyou.txt"));
+    return {exampleFile(QStringLiteral("ren_num_kihon.txt")), 0, true};
 }
 
-PracticeState::Choice PracticeState::loadList(const QString &relativePath, int setCode)
+PracticeSet ClassSet(int digit)
 {
-    const QString path = DataRoot::path(relativePath);
+    return {exampleFile(QStringLiteral("ren_num_%1.txt").arg(digit)), digit + 1, false};
+}
+
+PracticeSet AdvancedSet()
+{
+    return {exampleFile(QStringLiteral("ren_num_ouyou.txt")), 22, true};
+}
+
+PracticeSet AllTablesSet()
+{
+    return {exampleFile(QStringLiteral("ren_num_hojo.txt")), 21, false};
+}
+
+PracticeSet TableSet(int item)
+{
+    return {exampleFile(QStringLiteral("ren_num_hojo_%1.txt").arg(item)), 11 + item, false};
+}
+
+QList<PracticeSet> PracticeSets()
+{
+    QList<PracticeSet> sets {BasicSet(), AdvancedSet(), AllTablesSet()};
+    for (int d = 0; d <= 9; ++d)
+        sets << ClassSet(d) << TableSet(d);
+    return sets;
+}
+
+QString ProgressFilePath(ProgressKind kind)
+{
+    return exampleFile(
+        kind == ProgressKind::Basic ? QStringLiteral("study_kihon.txt") : QStringLiteral("study_ouyou.txt"));
+}
+
+PracticeState::Choice PracticeState::loadList(const PracticeSet &set)
+{
+    const QString path = DataRoot::path(set.numberList);
     if (!DataRoot::fileExists(path))
         return Choice::ListMissing;
     LineList loaded;
     loaded.loadFromFile(path); // a read error leaves the former set in force
     m_numbers = std::move(loaded);
-    m_setCode = setCode;
+    m_setCode = set.setCode;
     return Choice::Chosen;
 }
 
@@ -67,8 +105,7 @@ PracticeState::Choice PracticeState::chooseBasicOrClass(int classDigit)
 {
     m_fixedOrderMode = false;
     const bool basic = classDigit < 0;
-    const QString file = basic ? QStringLiteral("ren_num_kihon.txt") : QStringLiteral("ren_num_%1.txt").arg(classDigit);
-    const Choice choice = loadList(kFolder + file, basic ? 0 : classDigit + 1);
+    const Choice choice = loadList(basic ? BasicSet() : ClassSet(classDigit));
     if (choice == Choice::Chosen && basic) {
         m_fixedOrderMode = true;
         startFixedOrder(ProgressKind::Basic);
@@ -80,7 +117,7 @@ PracticeState::Choice PracticeState::chooseBasicOrClass(int classDigit)
 // mode first): loadList touches no state before it knows the file is there.
 PracticeState::Choice PracticeState::chooseAdvanced()
 {
-    const Choice choice = loadList(kFolder + QStringLiteral("ren_num_ouyou.txt"), 22);
+    const Choice choice = loadList(AdvancedSet());
     if (choice == Choice::Chosen) {
         m_fixedOrderMode = true;
         startFixedOrder(ProgressKind::Advanced);
@@ -90,7 +127,7 @@ PracticeState::Choice PracticeState::chooseAdvanced()
 
 PracticeState::Choice PracticeState::chooseAllTables()
 {
-    const Choice choice = loadList(kFolder + QStringLiteral("ren_num_hojo.txt"), 21);
+    const Choice choice = loadList(AllTablesSet());
     if (choice == Choice::Chosen)
         m_fixedOrderMode = false;
     return choice;
@@ -100,7 +137,7 @@ PracticeState::Choice PracticeState::chooseTable(int item)
 {
     if (item < 0 || item > 9)
         return Choice::InvalidItem;
-    return loadList(kFolder + QStringLiteral("ren_num_hojo_%1.txt").arg(item), 11 + item);
+    return loadList(TableSet(item));
 }
 
 void PracticeState::startFixedOrder(ProgressKind kind)
@@ -113,7 +150,7 @@ void PracticeState::startFixedOrder(ProgressKind kind)
 
     m_progressDisplay = QStringLiteral("0");
     m_nextPosition = 0;
-    const QString path = DataRoot::path(progressFile(kind));
+    const QString path = DataRoot::path(ProgressFilePath(kind));
     if (!DataRoot::fileExists(path))
         return;
     m_progress.loadFromFile(path);
@@ -189,7 +226,7 @@ void PracticeState::saveProgress()
 {
     m_progress.clear();
     m_progress.add(m_progressDisplay);
-    m_progress.saveToFile(DataRoot::path(progressFile(m_progressKind)), LineList::Durability::Synced);
+    m_progress.saveToFile(DataRoot::path(ProgressFilePath(m_progressKind)), LineList::Durability::Synced);
 }
 
 void PracticeState::chooseStart(int index)

@@ -11,6 +11,26 @@
 /// Which progress file belongs to the chosen fixed-order set.
 enum class ProgressKind { Basic, Advanced };
 
+/// One exercise set of the practice window: its number list and how the example lookup reads it.
+struct PracticeSet
+{
+    QString numberList; ///< relative to the data root: "StudyTaxel/ReidaiData/ren_num_3.txt"
+    int setCode; ///< 0 basic, 1 … 10 the classes 0 … 9, 11 … 20 one table, 21 all tables, 22 advanced
+    bool fixedOrder; ///< the basic and the advanced set are worked through in order
+};
+
+PracticeSet BasicSet();
+/// The set of class \a digit (0 … 9).
+PracticeSet ClassSet(int digit);
+PracticeSet AdvancedSet();
+PracticeSet AllTablesSet();
+/// The set of one auxiliary table, item \a item (0 … 9) of the practice window's table box.
+PracticeSet TableSet(int item);
+/// Every set: basic, advanced, all tables, then each class and each table.
+QList<PracticeSet> PracticeSets();
+/// The progress file of a fixed-order set, relative to the data root.
+QString ProgressFilePath(ProgressKind kind);
+
 /// One exercise set for one slot: the number and what the example lookup found for it.
 struct Exercise
 {
@@ -68,9 +88,8 @@ public:
     void stepBack();
 
 private:
-    Choice loadList(const QString &relativePath, int setCode);
+    Choice loadList(const PracticeSet &set);
     void startFixedOrder(ProgressKind kind);
-    static QString progressFile(ProgressKind kind);
 
     int m_setCode = 0;
     bool m_fixedOrderMode = false;
