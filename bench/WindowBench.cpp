@@ -8,10 +8,10 @@
 #include "app/AppWindows.h"
 #include "app/DesktopEntry.h"
 #include "app/Fonts.h"
-#include "app/Messages.h"
 #include "app/TaxelApplication.h"
 #include "app/U_taxel.h"
 #include "datafiles/DataRoot.h"
+#include "ui/Messages.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
 

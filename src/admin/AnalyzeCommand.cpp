@@ -4,7 +4,7 @@
 #include "DriverSteps.h"
 #include "WindowDriver.h"
 
-#include "app/Messages.h"
+#include "ui/Messages.h"
 #include "ui/U_saimoku.h"
 
 #include <QCheckBox>

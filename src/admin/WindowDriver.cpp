@@ -1,8 +1,8 @@
 #include "WindowDriver.h"
 
 #include "DriverSteps.h"
-#include "app/Messages.h"
 #include "driving/UserInput.h"
+#include "ui/Messages.h"
 #include "ui/WidgetDump.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "TaxelApplication.h"
 
-#include "Messages.h"
 #include "datafiles/FileError.h"
+#include "ui/Messages.h"
 
 TaxelApplication::TaxelApplication(int &argc, char **argv)
     : QApplication(argc, argv)

@@ -2,10 +2,10 @@
 
 #include "AppWindows.h"
 #include "Fonts.h"
-#include "Messages.h"
 #include "TaxelApplication.h"
 #include "U_taxel.h"
 #include "datafiles/DataRoot.h"
+#include "ui/Messages.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -6,9 +6,9 @@
 
 #include "app/AppWindows.h"
 #include "app/DesktopEntry.h"
-#include "app/Messages.h"
 #include "app/U_taxel.h"
 #include "index/ItemIndexBuilder.h"
+#include "ui/Messages.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
 #include "ui/U_study.h"

@@ -1,8 +1,8 @@
 #include "WindowTestSupport.h"
 
-#include "app/Messages.h"
 #include "index/ExampleBuilder.h"
 #include "index/ItemIndexBuilder.h"
+#include "ui/Messages.h"
 #include "ui/U_koumoku.h"
 
 #include <QLabel>

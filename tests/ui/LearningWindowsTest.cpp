@@ -1,9 +1,9 @@
 #include "WindowTestSupport.h"
 
-#include "app/Messages.h"
-#include "app/Shell.h"
 #include "datafiles/ProgramRandom.h"
 #include "learning/PracticeState.h"
+#include "ui/Messages.h"
+#include "ui/Shell.h"
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 

@@ -2,11 +2,11 @@
 
 #include "app/AppWindows.h"
 #include "app/DesktopEntry.h"
-#include "app/Messages.h"
-#include "app/Shell.h"
 #include "app/TaxelApplication.h"
 #include "app/U_taxel.h"
 #include "datafiles/FileError.h"
+#include "ui/Messages.h"
+#include "ui/Shell.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
 #include "ui/U_study.h"

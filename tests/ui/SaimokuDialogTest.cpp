@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "app/Messages.h"
+#include "ui/Messages.h"
 #include "ui/ResizeKit.h"
 #include "ui/U_saimoku.h"
 

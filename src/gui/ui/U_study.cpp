@@ -3,9 +3,9 @@
 #include "ui_U_study.h"
 
 #include "DocumentView.h"
+#include "Messages.h"
 #include "ResizeKit.h"
 #include "StatusHints.h"
-#include "app/Messages.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/LineList.h"
 #include "learning/StudyTopics.h"

@@ -1,6 +1,6 @@
 #include "DocumentView.h"
 
-#include "app/Shell.h"
+#include "Shell.h"
 #include "learning/StudyTopics.h"
 
 #include <QPdfDocument>

@@ -2,12 +2,12 @@
 
 #include "ui_U_saimoku.h"
 
+#include "Messages.h"
 #include "ResizeKit.h"
 #include "StatusHints.h"
 #include "analysis/CodeMatch.h"
 #include "analysis/Decomposition.h"
 #include "analysis/Synthesis.h"
-#include "app/Messages.h"
 #include "datafiles/NumberText.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "ui_U_koumoku.h"
 
 #include "LinkLabel.h"
+#include "Messages.h"
 #include "ResizeKit.h"
 #include "StatusHints.h"
-#include "app/Messages.h"
 #include "index/ExampleLookup.h"
 #include "index/KeywordSearch.h"
 

@@ -3,9 +3,9 @@
 #include "ui_U_tutorial.h"
 
 #include "DocumentView.h"
+#include "Messages.h"
 #include "ResizeKit.h"
 #include "StatusHints.h"
-#include "app/Messages.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
 #include "index/ExampleLookup.h"
