@@ -82,12 +82,14 @@ void TKoumokuDialog::ClearKoumokuDetail()
 {
     for (QLabel *field : {m_ui->STkoumoku, m_ui->STyomi, m_ui->STtaxel, m_ui->STitizi, m_ui->STnizi})
         field->clear();
-    for (const Slot &slot : m_slots) {
+    for (size_t k = 0; k < m_slots.size(); ++k) {
+        const Slot &slot = m_slots[k];
         slot.mask->show();
         slot.number->clear();
         slot.title->clear();
         slot.answerArea->clear();
-        slot.answer->clear();
+        m_slotTexts[k].answer.clear();
+        slot.answerMirror->clear();
     }
 }
 
@@ -168,22 +170,21 @@ void TKoumokuDialog::showExample(int slot, const QString &number)
     const ExampleTexts texts = FindReidai(number, ExampleSlot(slot + 1));
     if (!texts.written)
         return;
+    m_slotTexts[slot] = {texts.hint, texts.answer};
     s.title->setText(texts.title);
-    s.hint->setText(texts.hint);
-    s.answer->setText(texts.answer);
+    s.hintMirror->setText(texts.hint);
+    s.answerMirror->setText(texts.answer);
     s.mask->hide();
 }
 
 void TKoumokuDialog::Bkai1Click(int slot)
 {
-    const Slot &s = m_slots[slot - 1];
-    s.answerArea->setText(s.answer->text());
+    m_slots[slot - 1].answerArea->setText(m_slotTexts[slot - 1].answer);
 }
 
 void TKoumokuDialog::Lhint1Click(int slot)
 {
-    const Slot &s = m_slots[slot - 1];
-    s.answerArea->setText(s.hint->text());
+    m_slots[slot - 1].answerArea->setText(m_slotTexts[slot - 1].hint);
 }
 
 void TKoumokuDialog::BcloseClick()

@@ -48,9 +48,16 @@ private:
         QLabel *number;
         QLabel *title;
         QLabel *answerArea;
-        QLabel *hint; ///< hidden LhintM: the hint
-        QLabel *answer; ///< hidden Lkai: hint and answer
+        QLabel *hintMirror; ///< hidden LhintM: mirrors the slot's hint
+        QLabel *answerMirror; ///< hidden Lkai: mirrors the slot's hint and answer
         QFrame *mask;
+    };
+    /// What a slot's example gives its hint link and answer button. The answer goes with the shown
+    /// item; the hint stays until another example is found for the slot.
+    struct SlotTexts
+    {
+        QString hint;
+        QString answer;
     };
 
     void ClearKoumokuDetail();
@@ -59,5 +66,6 @@ private:
     std::unique_ptr<Ui::KoumokuDialog> m_ui;
     ResizeKit *m_resizeKit = nullptr;
     std::array<Slot, 4> m_slots {};
+    std::array<SlotTexts, 4> m_slotTexts;
     int m_andOrTag = 0;
 };

@@ -237,6 +237,8 @@ void TSaimokuDialog::ResetAnalysis(bool spareHitList)
     for (QLabel *field : {m_ui->STgousei1, m_ui->STgousei2, m_ui->STgousei3, m_ui->SThojo1KM, m_ui->SThojo2KM,
              m_ui->SThojo3KM, m_ui->SThojo1KN, m_ui->SThojo2KN, m_ui->SThojo3KN, m_ui->STkihonBUN, m_ui->STkakutyouBUN})
         field->clear();
+    m_rowEntries = {};
+    m_extensionPart.clear();
 
     if (!spareHitList)
         m_ui->LBhitdata->clear();
@@ -273,7 +275,7 @@ void TSaimokuDialog::AnalyzeClassNumber(const QString &scheduleLine)
         m_ui->CBsanzi->setCurrentIndex(0);
 
     m_ui->STkihonBUN->setText(a.finalBasic);
-    m_ui->STkakutyouBUN->setText(a.finalExtension);
+    showExtensionPart(a.finalExtension);
     FillAuxLists();
 }
 
@@ -327,6 +329,19 @@ void TSaimokuDialog::TickAuxKinds(int kind1, int kind2, int kind3)
     }
 }
 
+void TSaimokuDialog::showExtensionPart(const QString &part)
+{
+    m_extensionPart = part;
+    m_ui->STkakutyouBUN->setText(part);
+}
+
+void TSaimokuDialog::showRowEntry(int row, const QString &entry)
+{
+    QLabel *const entryFields[] = {m_ui->SThojo1KN, m_ui->SThojo2KN, m_ui->SThojo3KN};
+    m_rowEntries[row] = entry;
+    entryFields[row]->setText(entry);
+}
+
 int TSaimokuDialog::ApplySynthesisField(const QString &field, int slot)
 {
     const SynthesisField f = ReadSynthesisField(field, slot, m_tables, m_division);
@@ -336,19 +351,18 @@ int TSaimokuDialog::ApplySynthesisField(const QString &field, int slot)
         if (f.itemCount >= 2)
             m_ui->STkihonBUN->setText(f.basicPart);
         if (f.itemCount >= 3)
-            m_ui->STkakutyouBUN->setText(f.extensionPart);
+            showExtensionPart(f.extensionPart);
         if (f.firstNote)
             ShowSpecialNote(f.firstNote, 0);
         if (f.secondNote)
             ShowSpecialNote(f.secondNote, 1);
         if (f.itemCount >= 3)
-            m_ui->SThojo1KN->setText(showLookup(f.entry));
+            showRowEntry(0, showLookup(f.entry));
         return f.result;
     }
 
     QLabel *const formulaFields[] = {m_ui->STgousei1, m_ui->STgousei2, m_ui->STgousei3};
     QLabel *const kindFields[] = {m_ui->SThojo1KM, m_ui->SThojo2KM, m_ui->SThojo3KM};
-    QLabel *const entryFields[] = {m_ui->SThojo1KN, m_ui->SThojo2KN, m_ui->SThojo3KN};
     const int row = slot - 1;
     if (row < 0 || row > 2)
         return 0;
@@ -360,7 +374,7 @@ int TSaimokuDialog::ApplySynthesisField(const QString &field, int slot)
         TickAuxKinds(row == 0 ? f.kind : 0, row == 1 ? f.kind : 0, row == 2 ? f.kind : 0);
     }
     if (f.itemCount >= 3)
-        entryFields[row]->setText(showLookup(f.entry));
+        showRowEntry(row, showLookup(f.entry));
     return 0;
 }
 
@@ -390,7 +404,6 @@ void TSaimokuDialog::ShowSpecialNote(int number, int slot)
 
 void TSaimokuDialog::FillAuxLists()
 {
-    QLabel *const entryFields[] = {m_ui->SThojo1KN, m_ui->SThojo2KN, m_ui->SThojo3KN};
     for (int row = 0; row < 3; ++row) {
         QComboBox *list = nullptr;
         switch (m_rowKinds[row]) {
@@ -404,7 +417,7 @@ void TSaimokuDialog::FillAuxLists()
         default: list = listOfTable(AuxTableOfKind(m_rowKinds[row], m_division)); break;
         }
         if (list)
-            list->setEditText(entryFields[row]->text());
+            list->setEditText(m_rowEntries[row]);
     }
 }
 
@@ -412,7 +425,7 @@ void TSaimokuDialog::FillAuxLists()
 
 void TSaimokuDialog::BkaisekiClick()
 {
-    const ExtensionMatch match = MatchExtensionCode(m_ui->STkakutyouBUN->text(), m_tables, m_division);
+    const ExtensionMatch match = MatchExtensionCode(m_extensionPart, m_tables, m_division);
     for (const AuxEntry &entry : match.entries) {
         listOfTable(entry.table)->setEditText(entry.text);
         // The literary period list is never shown; its match is shown in the period list as well.

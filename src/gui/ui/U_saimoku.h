@@ -71,6 +71,10 @@ private:
     /// Ticks the box of \a kind (1 … 9) and runs its behaviour, unless it is ticked already.
     void tickKindBox(int kind);
     int ApplySynthesisField(const QString &field, int slot);
+    /// The extension part and a formula row's entry are kept for the re-analysis and the lists,
+    /// and shown in their fields.
+    void showExtensionPart(const QString &part);
+    void showRowEntry(int row, const QString &entry);
     void ShowSpecialNote(int number, int slot);
     void FillAuxLists();
 
@@ -95,4 +99,6 @@ private:
     int m_formCount = 0;
     int m_geoCount = 0;
     std::array<int, 3> m_rowKinds {};
+    std::array<QString, 3> m_rowEntries; ///< shown in SThojo1KN … SThojo3KN
+    QString m_extensionPart; ///< shown in STkakutyouBUN
 };

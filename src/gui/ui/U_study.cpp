@@ -72,7 +72,8 @@ void TDialogStudy::RBkihonClick(QObject *sender)
     m_ui->CBkubun->clear();
     m_ui->CBkubun->setEditText(QString());
     m_ui->Lkoumoku->setText(set.title);
-    m_ui->LbunFnm->setText(DataRoot::path(set.document));
+    m_document = DataRoot::path(set.document);
+    m_ui->LbunFnm->setText(m_document); // a mirror for the console
 
     const QString listPath = DataRoot::path(set.topicList);
     if (!DataRoot::fileExists(listPath)) {
@@ -96,7 +97,7 @@ void TDialogStudy::CBkubunClick()
         ShowMessage(QStringLiteral("正しい文書を指定できませんでした！"));
         return;
     }
-    m_documentView->navigate(m_ui->LbunFnm->text(), *page);
+    m_documentView->navigate(m_document, *page);
 }
 
 void TDialogStudy::BcloseClick()

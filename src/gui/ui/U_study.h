@@ -39,4 +39,5 @@ private:
     std::unique_ptr<Ui::DialogStudy> m_ui;
     ResizeKit *m_resizeKit = nullptr;
     DocumentView *m_documentView = nullptr;
+    QString m_document; ///< the chosen set's document (LbunFnm mirrors it)
 };
