@@ -1,4 +1,5 @@
-// taxel: the program. Finds its data root, creates the five windows and runs the main menu.
+// taxel: the program. Finds its data root (making the user's copy of the installed tree on the
+// first start of an installed program), creates the five windows and runs the main menu.
 
 #include "AppWindows.h"
 #include "Fonts.h"
@@ -7,19 +8,26 @@
 #include "datafiles/DataRoot.h"
 #include "ui/Messages.h"
 
-#include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char **argv)
 {
     TaxelApplication app(argc, argv);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/taxel-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("taxel")); // the menu entry, for the desktop's taskbar
     QStringList args = QCoreApplication::arguments().mid(1);
     const QString given = DataRoot::takeRootOption(args);
-    DataRoot::setRoot(DataRoot::findRoot(given, QDir::currentPath()));
+    const QString problem = DataRoot::startUp(given, QStringLiteral(TAXEL_INSTALLED_DATA));
     const bool maintenance = args.contains(QStringLiteral("--maintenance"));
 
     try {
+        if (!problem.isEmpty())
+            ShowMessage(problem);
         InstallFontSubstitutions();
         CreateWindows(maintenance);
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
