@@ -9,16 +9,12 @@
 #include "ui/Messages.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char **argv)
 {
     TaxelApplication app(argc, argv);
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/taxel-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("taxel")); // the menu entry, for the desktop's taskbar
     QStringList args = QCoreApplication::arguments().mid(1);
     const QString given = DataRoot::takeRootOption(args);
