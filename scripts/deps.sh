@@ -20,6 +20,8 @@ packages=(
     clang libclang-rt-14-dev
     # the formatter the test script enforces
     clang-format
+    # the Debian package and its checks (scripts/package-check.sh); the icon's pictures (scripts/icons.sh)
+    dpkg-dev lintian desktop-file-utils appstream librsvg2-bin
 )
 
 missing=()

@@ -4,7 +4,9 @@
 #  1. the core library alone, without the windows (it needs Qt Core only);
 #  2. a short fuzzing run of every reader of data text (skip: TAXEL_SKIP_FUZZ=1);
 #  3. everything with AddressSanitizer and UndefinedBehaviorSanitizer (skip: TAXEL_SKIP_SANITIZE=1);
-#  4. everything plainly, with the sample tree.
+#  4. everything plainly, with the sample tree;
+#  5. the Debian package, unpacked and started as a user with a fresh home (scripts/package-check.sh;
+#     skip: TAXEL_SKIP_PACKAGE=1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -30,3 +32,7 @@ fi
 cmake -S . -B build -G Ninja
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure
+
+if [ "${TAXEL_SKIP_PACKAGE:-0}" != "1" ]; then
+    scripts/package-check.sh build
+fi

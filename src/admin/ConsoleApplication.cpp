@@ -1,10 +1,12 @@
 // taxel-admin's application object. taxel-admin links the core alone, so a command that makes no
 // window starts in a fraction of the time the widget toolkit and the PDF libraries take to load;
-// every command it does not hold is handed over to taxel-admin-windows beside it.
+// every command it does not hold is handed over to taxel-admin-windows: beside it in the build,
+// in the package's private folder when installed.
 
 #include "AdminCommand.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +24,11 @@ namespace {
 [[noreturn]] void handOver(char **argv)
 {
     const QFileInfo self(QCoreApplication::applicationFilePath());
-    const QString suffix = self.suffix().isEmpty() ? QString() : QLatin1Char('.') + self.suffix();
-    const QString windows = self.path() + QStringLiteral("/taxel-admin-windows") + suffix;
+    const QString name = QStringLiteral("taxel-admin-windows")
+        + (self.suffix().isEmpty() ? QString() : QLatin1Char('.') + self.suffix());
+    QString windows = QDir(self.path()).filePath(name);
+    if (!QFileInfo::exists(windows))
+        windows = QDir::cleanPath(QDir(self.path()).filePath(QStringLiteral(TAXEL_INSTALLED_HELPER "/") + name));
 #ifdef Q_OS_UNIX
     const QByteArray path = QFile::encodeName(windows);
     argv[0] = const_cast<char *>(path.constData());

@@ -7,7 +7,6 @@
 #include "datafiles/FileError.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
@@ -26,7 +25,9 @@ void printUsage(QTextStream &stream)
     stream << "usage: taxel-admin [--root DIR] [--json] COMMAND [ARGS...]\n\ncommands:\n";
     for (const AdminCommand &command : AdminCommands())
         stream << "  " << command.name << ' ' << QString::fromUtf8(command.usage) << '\n';
-    stream << "\n--root DIR  the folder that holds StudyTaxel/ (default: the nearest one up from the working folder)\n"
+    stream << "\n--root DIR  the folder that holds StudyTaxel/ (default: the nearest one up from the working\n"
+              "            folder, else for an installed console the user's data folder, which gets a copy\n"
+              "            of the installed default tree on first use)\n"
               "--json      print the result as JSON\n";
     stream.flush();
 }
@@ -120,7 +121,9 @@ int main(int argc, char **argv)
     if (args.removeAll(QStringLiteral("--json")) > 0)
         json = true;
 
-    DataRoot::setRoot(DataRoot::findRoot(root, QDir::currentPath()));
+    const QString problem = DataRoot::startUp(root, QStringLiteral(TAXEL_INSTALLED_DATA));
+    if (!problem.isEmpty())
+        err << "taxel-admin: " << problem << Qt::endl;
 
     const QString name = args.takeFirst();
     if (const AdminCommand *command = FindAdminCommand(name)) {

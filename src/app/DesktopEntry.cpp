@@ -62,6 +62,7 @@ QString entryText(const QString &program, const QString &workingFolder, const QS
                           "Comment=%1\n"
                           "Exec=%2\n"
                           "Path=%3\n"
+                          "Icon=taxel\n"
                           "Terminal=false\n"
                           "Categories=Education;\n")
         .arg(escapeValue(description), escapeValue(quoteExecArgument(program)), escapeValue(workingFolder));

@@ -5,7 +5,9 @@
 #include <QString>
 
 /// The desktop entry that starts the program with its working folder in "StudyTaxel/Bin" under the
-/// data root, so that the program finds its data again when started from the desktop.
+/// data root, so that the program finds its data again when started from the desktop (for an
+/// installed program that is the user's copy of the default tree). It shows the program's icon
+/// from the icon theme, as the menu entry does.
 namespace DesktopEntry {
 
 /// One argument of an Exec key, quoted when it needs it: `/a b/taxel` → `"/a b/taxel"`;

@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <ctime>
@@ -39,30 +38,15 @@ QFont pixelFont(const QString &family, int pixels, bool bold, bool underline = f
     return font;
 }
 
-/// Four books on a shelf, drawn so that no image file needs to be found at run time.
+} // namespace
+
 QIcon ProgramIcon()
 {
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    const struct
-    {
-        int x, y, w;
-        QColor colour;
-    } books[] = {{6, 8, 14, QColor(0x7a, 0x1f, 0x1f)}, {22, 12, 12, QColor(0x1f, 0x4f, 0x7a)},
-        {36, 6, 10, QColor(0x3a, 0x6b, 0x2f)}, {48, 16, 10, QColor(0xb0, 0x7a, 0x1a)}};
-    for (const auto &book : books) {
-        painter.setBrush(book.colour);
-        painter.drawRoundedRect(book.x, book.y, book.w, 56 - book.y, 2, 2);
-    }
-    painter.setBrush(QColor(0x33, 0x33, 0x33));
-    painter.drawRect(4, 56, 56, 4);
-    return QIcon(pixmap);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/taxel-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
-
-} // namespace
 
 TMainForm::TMainForm(QWidget *parent)
     : QWidget(parent)

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 #include <memory>
 
 namespace Ui {
 class MainForm;
 }
+
+/// The program's icon, the pictures the desktop shows for it (packaging/icons, built into the
+/// program), for every window of the program.
+QIcon ProgramIcon();
 
 /// The main menu window: the four study menus, the description box, the explanation and help
 /// panels, the catalogue links and the two hidden maintenance commands.

@@ -28,7 +28,8 @@ TEST(DesktopEntryQuoting, KeyValuesEscapeBackslashesAndLineBreaks)
     // the quoted argument "/a\\b/taxel" with its backslash escaped once more for the key value
     EXPECT_TRUE(lines.contains(QStringLiteral("Exec=\"/a\\\\\\\\b/taxel\""))) << text.toStdString();
     EXPECT_TRUE(lines.contains(QStringLiteral("Path=/r\\noot/StudyTaxel/Bin/"))) << "one line per key";
-    EXPECT_EQ(lines.size(), 9);
+    EXPECT_TRUE(lines.contains(QStringLiteral("Icon=taxel")));
+    EXPECT_EQ(lines.size(), 10);
 }
 
 TEST(DesktopEntryFile, PointsAtTheBinFolderUnderTheDataRootAndFailsQuietly)

@@ -71,6 +71,9 @@ TEST_F(MainFormTest, StartUpMakesTheFiveWindowsWithTheirCaptionsAndSizes)
     EXPECT_EQ(MainForm->objectName(), QStringLiteral("MainForm"));
     EXPECT_EQ(MainForm->windowTitle(), QStringLiteral("Taxel"));
     EXPECT_EQ(MainForm->size(), QSize(509, 596));
+    // the packaged icon's pictures are built into the program, from the smallest to the largest
+    EXPECT_EQ(MainForm->windowIcon().availableSizes().size(), 7);
+    EXPECT_EQ(MainForm->windowIcon().pixmap(256).width(), 256);
     const struct
     {
         QWidget *window;
