@@ -161,6 +161,42 @@ TEST(LineListFiles, FailedWritesThrowAndKeepThePreviousFile)
     EXPECT_THROW(reader.loadFromFile(root.path(QStringLiteral("StudyTaxel/dir.txt"))), FileError);
 }
 
+TEST(LineListFiles, AFullOrReadOnlyDiskKeepsTheOldFileAndSaysWhy)
+{
+    FullDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    const QString file = disk.path() + QStringLiteral("/study_kihon.txt");
+    LineList old;
+    old.add(QStringLiteral("3"));
+    old.saveToFile(file, LineList::Durability::Synced);
+    disk.fill();
+
+    LineList next;
+    next.add(QStringLiteral("4"));
+    auto failure = [&](LineList::Durability durability) {
+        try {
+            next.saveToFile(file, durability);
+        } catch (const FileError &error) {
+            return error.text();
+        }
+        return QString();
+    };
+    for (auto durability : {LineList::Durability::Synced, LineList::Durability::Unsynced}) {
+        const QString text = failure(durability);
+        EXPECT_TRUE(text.contains(QStringLiteral("ディスクの空き容量が足りません"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("元のファイルはそのまま残っています")));
+    }
+    ASSERT_TRUE(disk.setReadOnly(true));
+    EXPECT_TRUE(failure(LineList::Durability::Synced).contains(QStringLiteral("読み取り専用")));
+    ASSERT_TRUE(disk.setReadOnly(false));
+
+    QFile kept(file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("3\r\n"));
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList {QStringLiteral("study_kihon.txt")});
+}
+
 TEST(LineListLoad, GarbageAndHugeLinesLoadWithoutCrashing)
 {
     QByteArray garbage;

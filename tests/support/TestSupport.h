@@ -33,6 +33,31 @@ private:
     QString m_previousRoot;
 };
 
+/// A small file system of its own (a tmpfs mounted over a fresh folder), to be filled up: writes
+/// into it then fail as on a full disk. Mounting needs root; without it, mounted() is false and
+/// the test skips itself with reason().
+class FullDisk
+{
+public:
+    explicit FullDisk(int kilobytes = 256);
+    ~FullDisk();
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+    bool mounted() const { return m_mounted; }
+    QString reason() const { return m_reason; }
+    QString path() const { return m_dir.path(); }
+    /// Takes every free block, so that the next write that needs one fails.
+    void fill() const;
+    /// Makes the file system read-only (true) or writable again.
+    bool setReadOnly(bool readOnly) const;
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_reason;
+};
+
 QByteArray ToCp932(const QString &text);
 
 /// {u"a", u"b"} → the list of those texts (Japanese literals stay readable in expectations).

@@ -1,5 +1,7 @@
 #include "DataRoot.h"
 
+#include "FileSync.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -8,11 +10,6 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QStringList>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace {
 QString g_root;
@@ -102,17 +99,9 @@ bool copyTree(const QString &from, const QString &to, QString *error)
         if (!copyFile(source, target, error))
             return false;
     }
-#ifdef Q_OS_LINUX
     // the content is on the disk before the tree is renamed into place; only the file system of
     // the copy is synced, so a slow stick elsewhere does not hold up the start
-    const int folder = ::open(QFile::encodeName(to).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::syncfs(folder);
-        ::close(folder);
-    }
-#elif defined(Q_OS_UNIX)
-    ::sync();
-#endif
+    SyncFileSystemOf(to);
     return true;
 }
 } // namespace

@@ -2,10 +2,12 @@
 
 #include "CommaText.h"
 #include "FileError.h"
+#include "FileSync.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QStorageInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <atomic>
@@ -62,9 +64,21 @@ bool encodeCp932(const QString &text, QByteArray *out)
     return true;
 }
 
+/// Why a write failed, said so that a learner can act on it, and that the old file is kept.
 QString errorText(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("LineList", "ファイル %1 に書き込めません（%2）。").arg(path, reason);
+    QString text = QStringLiteral("ファイル %1 に書き込めません（%2）。").arg(path, reason);
+    const QString folder = QFileInfo(path).absolutePath();
+    const QStorageInfo storage(folder);
+    if (storage.isValid() && storage.isReadOnly())
+        text += QStringLiteral("\nこのディスクは読み取り専用です。");
+    else if (storage.isValid() && storage.bytesAvailable() < 64 * 1024)
+        text += QStringLiteral("\nディスクの空き容量が足りません。");
+    else if (QFileInfo(folder).isDir() && !QFileInfo(folder).isWritable())
+        text += QStringLiteral("\nフォルダ %1 に書き込む権限がありません。").arg(folder);
+    if (QFileInfo(path).isFile())
+        text += QStringLiteral("\n元のファイルはそのまま残っています。");
+    return text;
 }
 
 std::filesystem::path fsPath(const QString &path)
@@ -211,22 +225,29 @@ void LineList::splitCommaText(QStringView record)
 
 void WriteFileAtomically(const QString &path, const QByteArray &bytes, LineList::Durability durability)
 {
-    if (durability == LineList::Durability::Synced) {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw FileError(errorText(path, file.errorString()));
-        return;
-    }
-
+    // Every step is checked, and the old file is replaced only once the new content is whole (and,
+    // for learners' data, on the disk): a full disk or a failing device leaves the old file as it was.
     static std::atomic<unsigned> counter {0};
     const QString temp
         = path + QStringLiteral(".tmp%1-%2").arg(QCoreApplication::applicationPid()).arg(counter.fetch_add(1));
     QFile file(temp);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         throw FileError(errorText(path, file.errorString()));
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    const QString reason = file.errorString();
+    QString reason;
+    bool written = file.write(bytes) == bytes.size();
+    if (!written)
+        reason = file.errorString();
+    else if (durability == LineList::Durability::Synced)
+        written = SyncFileToDisk(file, &reason);
+    else if (!file.flush()) {
+        written = false;
+        reason = file.errorString();
+    }
     file.close();
+    if (written && file.error() != QFileDevice::NoError) {
+        written = false;
+        reason = file.errorString();
+    }
     if (!written) {
         QFile::remove(temp);
         throw FileError(errorText(path, reason));
@@ -237,4 +258,6 @@ void WriteFileAtomically(const QString &path, const QByteArray &bytes, LineList:
         QFile::remove(temp);
         throw FileError(errorText(path, QString::fromStdString(error.message())));
     }
+    if (durability == LineList::Durability::Synced)
+        SyncFolder(QFileInfo(path).absolutePath());
 }
