@@ -27,6 +27,13 @@ bool takesKeys()
     return QGuiApplication::focusWindow() || QApplication::focusWidget() || QApplication::activeWindow();
 }
 
+/// The middle of the part of \a line that the view shows: a line wider than its list is clicked
+/// where a user sees it, not at its middle beyond the list's edge.
+QPoint visibleMiddle(const QAbstractItemView *view, const QRect &line)
+{
+    const QRect shown = line.intersected(view->viewport()->rect());
+    return shown.isEmpty() ? line.center() : shown.center();
+}
 } // namespace
 
 namespace UserInput {
@@ -73,7 +80,7 @@ QPoint linePoint(QListWidget *list, int row)
     QListWidgetItem *item = list->item(row);
     list->scrollToItem(item);
     settle();
-    return list->viewport()->mapTo(list, list->visualItemRect(item).center());
+    return list->viewport()->mapTo(list, visibleMiddle(list, list->visualItemRect(item)));
 }
 
 void clickLine(QListWidget *list, int row)
@@ -101,7 +108,7 @@ void chooseItem(QComboBox *box, int index)
     const QModelIndex item = view->model()->index(index, box->modelColumn(), box->rootModelIndex());
     view->scrollTo(item);
     settle();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(item).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, visibleMiddle(view, view->visualRect(item)));
     settle();
 }
 

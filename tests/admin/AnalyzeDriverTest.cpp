@@ -85,3 +85,16 @@ TEST_F(AnalyzeDriverTest, ReanalysisAndStepsThatCannotBePerformed)
     run({QStringLiteral("tick:CBnothing")}, 1);
     run({QStringLiteral("jump")}, 1);
 }
+
+TEST_F(AnalyzeDriverTest, AHitLineWiderThanTheListIsClickedWhereItShows)
+{
+    root.writeLines(QStringLiteral("StudyTaxel/TaxelData/Saimoku_3.txt"),
+        {S(u"/319,外交,社会科学,政治,外交"), S(u"/319.1,") + QString(120, u'長') + S(u",社会科学,政治,外交")});
+    const QJsonObject out = run({QStringLiteral("enter:319"), QStringLiteral("pick:1")});
+    EXPECT_EQ(out.value(QStringLiteral("controls"))
+                  .toObject()
+                  .value(QStringLiteral("STtaxel"))
+                  .toObject()
+                  .value(QStringLiteral("text")),
+        QStringLiteral("319.1"));
+}
