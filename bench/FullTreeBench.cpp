@@ -6,6 +6,8 @@
 //   bench_fulltree [--benchmark_filter=...]
 // The tree: $TAXEL_FULL_TREE, else the build's full tree (the folder that holds StudyTaxel/).
 
+#include "analysis/AnalysisData.h"
+#include "analysis/AnalysisState.h"
 #include "analysis/ClassEntry.h"
 #include "datafiles/CommaText.h"
 #include "datafiles/DataRoot.h"
@@ -42,7 +44,7 @@ struct Summary
 };
 Summary g_search {"keyword search (every query and mode)"};
 Summary g_lookup {"schedule lookup (search key and hit list)"};
-Summary g_enter {"Enter in the analysis window (files read)"};
+Summary g_enter {"Enter in the analysis window and the analysis"};
 
 void report(benchmark::State &state, Times &times, Summary &summary)
 {
@@ -115,21 +117,62 @@ void BM_ScheduleLookup(benchmark::State &state)
     report(state, times, g_lookup);
 }
 
-/// What Enter in the entry box does: the schedule and section files of the main class read,
-/// the lookup made, for every number in turn.
+/// Every schedule number of the tree, in file order.
+QStringList scheduleNumbers(const AnalysisData &data)
+{
+    QStringList numbers;
+    for (int d = 0; d <= 9; ++d)
+        for (const QString &line : data.schedule(d).lines)
+            numbers.append(SplitCommaText(line).value(0).mid(1));
+    return numbers;
+}
+
+/// What the analysis window does for a number typed and entered, on data read once: the lookup,
+/// and the analysis of the number's own line (the first hit) as a click on it makes it.
+void analyseOne(const AnalysisData &data, const QString &number, AnalysisState &view)
+{
+    view.entry = number;
+    view.enter(data);
+    if (view.hits.size() > 1)
+        view.pickHit(data, 0);
+}
+
+/// Enter in the analysis window and the analysis of the line, for every item number in turn.
 void BM_AnalysisEnter(benchmark::State &state)
 {
     const QStringList numbers = itemClassNumbers();
-    ClassFiles files;
+    const AnalysisData data = AnalysisData::load();
+    AnalysisState view;
     Times times;
     qsizetype next = 0;
     for (auto _ : state) {
         const QString &number = numbers.at(next++ % numbers.size());
-        EntrySearch found;
-        times.us.push_back(timeOne(state, [&] { found = SearchClassEntry(number, files); }));
-        benchmark::DoNotOptimize(found);
+        times.us.push_back(timeOne(state, [&] { analyseOne(data, number, view); }));
+        benchmark::DoNotOptimize(view.basicPart);
     }
     report(state, times, g_enter);
+}
+
+/// The whole tree in one process: the data read, then every schedule number analysed as above.
+void BM_WholeTreeAnalysis(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        const AnalysisData data = AnalysisData::load();
+        const double loadMs = timer.nsecsElapsed() / 1e6;
+        const QStringList numbers = scheduleNumbers(data);
+        AnalysisState view;
+        qsizetype named = 0;
+        for (const QString &number : numbers) {
+            analyseOne(data, number, view);
+            named += !view.mainClassName.isEmpty();
+        }
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        state.counters["numbers"] = numbers.size();
+        state.counters["named"] = named;
+        state.counters["load_ms"] = loadMs;
+    }
 }
 
 void registerSearches()
@@ -155,6 +198,7 @@ void registerSearches()
 
 BENCHMARK(BM_ScheduleLookup)->UseManualTime()->Iterations(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AnalysisEnter)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeTreeAnalysis)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -52,13 +52,14 @@ bool performStep(TSaimokuDialog *window, const DriverStep &step, QString *error)
 
 QJsonObject windowState(const TSaimokuDialog *window)
 {
+    const AnalysisState &shown = window->state();
     QJsonArray rowKinds;
-    for (int kind : window->rowKinds())
-        rowKinds.append(kind);
+    for (const FormulaRow &row : shown.rows)
+        rowKinds.append(row.kind);
     QJsonObject state;
-    state.insert(QStringLiteral("division"), window->division());
-    state.insert(QStringLiteral("formCount"), window->formCount());
-    state.insert(QStringLiteral("geoCount"), window->geoCount());
+    state.insert(QStringLiteral("division"), shown.division);
+    state.insert(QStringLiteral("formCount"), shown.formCount);
+    state.insert(QStringLiteral("geoCount"), shown.geoCount);
     state.insert(QStringLiteral("rowKinds"), rowKinds);
     return state;
 }

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "analysis/AnalysisData.h"
+#include "analysis/AnalysisState.h"
 #include "analysis/ClassEntry.h"
 
 #include <gtest/gtest.h>
@@ -67,37 +69,43 @@ TEST(ClassEntry, HitsAreEveryLineUnderTheKeyInFileOrder)
     EXPECT_EQ(ListScheduleHits(QStringLiteral("/21"), kSchedule, hits), 0); // the key starts after the first character
 }
 
-TEST(ClassEntry, SearchLoadsTheMainClassFilesAndReportsWhatIsMissing)
+TEST(ClassEntry, EnterReadsTheMainClassFilesOnceAndReportsWhatIsMissing)
 {
     TempRoot root;
-    ClassFiles files;
     root.writeLines(QStringLiteral("StudyTaxel/TaxelData/Saimoku_2.txt"), kSchedule);
     root.writeLines(QStringLiteral("StudyTaxel/TaxelData/Youmoku_2.txt"), {S(u"/210,日本史,歴史,日本史,1/210/1")});
+    AnalysisData data = AnalysisData::load();
+    AnalysisState s;
+    auto enter = [&](const QString &text) {
+        s.entry = text;
+        return s.enter(data);
+    };
 
-    EntrySearch s = SearchClassEntry(QStringLiteral("291.36"), files);
-    EXPECT_TRUE(s.message.isEmpty());
+    EXPECT_TRUE(enter(QStringLiteral("291.36")).isEmpty());
     EXPECT_EQ(s.division, 29);
     EXPECT_EQ(s.hits, QStringList({kSchedule.at(5)}));
-    EXPECT_EQ(files.sections.count(), 1);
+    EXPECT_EQ(s.classNumber, QStringLiteral("291.36")) << "a single hit is analysed at once";
+    EXPECT_EQ(s.sectionLines.size(), 1);
 
-    s = SearchClassEntry(QStringLiteral("2101"), files);
-    EXPECT_EQ(s.message, S(u"入力した分類記号が不正です！"));
+    EXPECT_EQ(enter(QStringLiteral("2101")), QStringList {S(u"入力した分類記号が不正です！")});
     EXPECT_EQ(s.division, 0);
+    EXPECT_TRUE(s.hits.isEmpty());
 
-    // the missing schedule file is reported; the lists keep the earlier class
-    s = SearchClassEntry(QStringLiteral("310"), files);
-    EXPECT_EQ(s.message, S(u"指定した分類記号の細目表データが読み込めません！"));
+    // the missing schedule file is reported with the division of the entry
+    EXPECT_EQ(enter(QStringLiteral("310")), QStringList {S(u"指定した分類記号の細目表データが読み込めません！")});
     EXPECT_EQ(s.division, 31);
-    EXPECT_EQ(files.schedule.count(), kSchedule.size());
 
-    // a schedule without a section file keeps the earlier section lines
+    // a file written after the data was read counts once the data is refreshed; a schedule without a
+    // section file keeps the earlier section lines
     root.writeLines(QStringLiteral("StudyTaxel/TaxelData/Saimoku_3.txt"), {S(u"/310,政治,社会科学,政治,政治")});
-    s = SearchClassEntry(QStringLiteral("310"), files);
+    EXPECT_FALSE(enter(QStringLiteral("310")).isEmpty()) << "not yet read";
+    data.refresh();
+    EXPECT_TRUE(enter(QStringLiteral("310")).isEmpty());
     EXPECT_EQ(s.hits.size(), 1);
-    EXPECT_EQ(files.schedule.count(), 1);
-    EXPECT_EQ(files.sections.count(), 1);
+    EXPECT_EQ(s.sectionLines.size(), 1);
 
     root.writeBytes(QStringLiteral("StudyTaxel/TaxelData/Saimoku_0.txt"), QByteArray());
-    s = SearchClassEntry(QStringLiteral("abc"), files); // reads as 0: main class 0
-    EXPECT_EQ(s.message, S(u"指定した分類記号の細目表データがありません！"));
+    data.refresh();
+    EXPECT_EQ(enter(QStringLiteral("abc")), QStringList {S(u"指定した分類記号の細目表データがありません！")})
+        << "reads as 0: main class 0";
 }

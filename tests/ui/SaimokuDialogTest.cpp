@@ -69,6 +69,11 @@ protected:
                 names.append(box->objectName());
         return names;
     }
+    std::array<int, 3> rowKinds() const
+    {
+        const auto &rows = window->state().rows;
+        return {rows[0].kind, rows[1].kind, rows[2].kind};
+    }
     QRect notesPanel() const { return ResizeKit::designGeometry(child("Pzizyou")); }
 
     TempRoot root;
@@ -108,7 +113,7 @@ TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumb
         QStringList({QStringLiteral("入力した分類記号が不正です！"),
             QStringLiteral("3桁目と4桁目の間には、ピリオドが必要です！"),
             QStringLiteral("指定した分類記号の細目表データが読み込めません！")}));
-    EXPECT_EQ(window->division(), 51);
+    EXPECT_EQ(window->state().division, 51);
     messages.clear();
 
     enter(QStringLiteral("311"));
@@ -121,7 +126,7 @@ TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumb
     EXPECT_EQ(hits->count(), 2) << "analysing keeps the hit list";
 
     enter(QStringLiteral("311.12")); // no 311.12: the key falls back to 311.1, a single hit
-    EXPECT_EQ(window->division(), 31);
+    EXPECT_EQ(window->state().division, 31);
     ASSERT_EQ(hits->count(), 1);
     EXPECT_EQ(text("STtaxel"), QStringLiteral("311.1"));
     EXPECT_EQ(text("STkihonBUN"), QStringLiteral("31"));
@@ -132,7 +137,7 @@ TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumb
     EXPECT_EQ(hits->count(), 0);
     EXPECT_EQ(text("STtaxel"), QString());
     EXPECT_EQ(text("STsaimoku"), QString());
-    EXPECT_EQ(window->division(), 0);
+    EXPECT_EQ(window->state().division, 0);
     UserInput::click(hits); // an empty hit list: nothing happens
     EXPECT_TRUE(messages.messages().isEmpty());
 }
@@ -164,12 +169,12 @@ TEST_F(SaimokuDialogTest, KindCaptionTicksTheBoxesOfItsCodes)
         const std::string what = QString::fromUtf16(c.section).toStdString();
         EXPECT_EQ(text("SThojoKoumoku"), QString::fromUtf16(c.caption)) << what;
         EXPECT_EQ(tickedBoxes(), c.boxes) << what;
-        EXPECT_EQ(window->formCount(), c.formCount) << what;
-        EXPECT_EQ(window->geoCount(), c.geoCount) << what;
+        EXPECT_EQ(window->state().formCount, c.formCount) << what;
+        EXPECT_EQ(window->state().geoCount, c.geoCount) << what;
         EXPECT_EQ(text("STkihonBUN"), QStringLiteral("311")) << what;
         EXPECT_EQ(text("STkakutyouBUN"), QStringLiteral("1")) << what;
         EXPECT_EQ(text("STitizi"), QString()) << what;
-        EXPECT_TRUE(window->hojoCodes().isEmpty()) << what;
+        EXPECT_TRUE(window->state().kindValues.isEmpty()) << what;
     }
     EXPECT_FALSE(shown("CBkaiyou") && ticked("CBkeisikiCH"));
 }
@@ -177,7 +182,7 @@ TEST_F(SaimokuDialogTest, KindCaptionTicksTheBoxesOfItsCodes)
 TEST_F(SaimokuDialogTest, FormDivisionCountFollowsTheDescriptorAndEachFormulaRow)
 {
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,11/31/1.1"});
-    EXPECT_EQ(window->formCount(), 2);
+    EXPECT_EQ(window->state().formCount, 2);
     EXPECT_TRUE(shown("CBkeisiki1"));
     EXPECT_FALSE(shown("CBkeisiki2")) << "the analysis ticks the box before the count reaches 2";
     click("CBkeisikiCH");
@@ -187,18 +192,18 @@ TEST_F(SaimokuDialogTest, FormDivisionCountFollowsTheDescriptorAndEachFormulaRow
     EXPECT_TRUE(shown("CBkeisiki2")) << "ticked by hand while the count is 2";
 
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,11/31/1.1,a/1/01"});
-    EXPECT_EQ(window->formCount(), 1);
+    EXPECT_EQ(window->state().formCount, 1);
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,11/31/1.1,a/1/01,b/1/02"});
-    EXPECT_EQ(window->formCount(), 2);
+    EXPECT_EQ(window->state().formCount, 2);
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,11/31/1.1,a/1/01,b/1/02,c/1/03"});
-    EXPECT_EQ(window->formCount(), 1);
-    EXPECT_EQ(window->rowKinds(), (std::array<int, 3> {1, 1, 1}));
-    EXPECT_EQ(window->hojoCodes().lines(), QStringList {QStringLiteral("11")});
+    EXPECT_EQ(window->state().formCount, 1);
+    EXPECT_EQ(rowKinds(), (std::array<int, 3> {1, 1, 1}));
+    EXPECT_EQ(window->state().kindValues, QStringList {QStringLiteral("11")});
     EXPECT_EQ(text("STkakutyouBUN"), QStringLiteral("1.1"));
 
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,12/311"});
-    EXPECT_EQ(window->formCount(), 1);
-    EXPECT_EQ(window->geoCount(), 2);
+    EXPECT_EQ(window->state().formCount, 1);
+    EXPECT_EQ(window->state().geoCount, 2);
     EXPECT_FALSE(shown("CBtiri2"));
 }
 
@@ -223,14 +228,14 @@ TEST_F(SaimokuDialogTest, FormulaRowsFillTheTableLists)
     EXPECT_EQ(text("SThojo2KM"), QStringLiteral("綱目分類"));
     EXPECT_TRUE(ticked("CBkoumokuCH"));
     EXPECT_EQ(text("SThojo3KM"), QStringLiteral("不明"));
-    EXPECT_EQ(window->rowKinds(), (std::array<int, 3> {3, 9, 12}));
+    EXPECT_EQ(rowKinds(), (std::array<int, 3> {3, 9, 12}));
 
     // the regional table's entry is also selected in its list, which appears
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,8/311/36"});
     EXPECT_EQ(text("SThojo1KN"), QStringLiteral("36,東京都"));
     EXPECT_EQ(child<QComboBox>("CBtihou")->currentIndex(), 1);
     EXPECT_TRUE(shown("CBtihou"));
-    EXPECT_EQ(window->hojoCodes().lines(), QStringList {QStringLiteral("8")});
+    EXPECT_EQ(window->state().kindValues, QStringList {QStringLiteral("8")});
 }
 
 TEST_F(SaimokuDialogTest, NotesPanelGrowsForASecondNoteAndResetRestoresIt)
@@ -315,7 +320,7 @@ TEST_F(SaimokuDialogTest, DivisionNinetyOneUsesTheLiteraryPeriods)
 {
     write(u"Youmoku_9.txt", {u"/913.6,小説,文学,日本文学,67/913/6,913+6/7/6"});
     enter(QStringLiteral("913.6"));
-    EXPECT_EQ(window->division(), 91);
+    EXPECT_EQ(window->state().division, 91);
     EXPECT_EQ(text("SThojo1KN"), QStringLiteral("6,近代"));
     EXPECT_EQ(listText("CBzidairekisi"), QStringLiteral("6,近代"));
     EXPECT_EQ(text("SThojoKoumoku"), QStringLiteral("文学共通区分+歴史時代区分"));
@@ -342,7 +347,7 @@ TEST_F(SaimokuDialogTest, PickingASectionNameShowsItsKindValue)
     ASSERT_EQ(names->count(), 2);
     EXPECT_EQ(names->currentIndex(), 0);
     EXPECT_EQ(text("STitizi"), QStringLiteral("社会科学B"));
-    EXPECT_EQ(window->hojoCodes().lines(), QStringList {QStringLiteral("7")});
+    EXPECT_EQ(window->state().kindValues, QStringList {QStringLiteral("7")});
 
     UserInput::chooseItem(names, 0);
     EXPECT_EQ(messages.messages(), QStringList {QStringLiteral("7")});
@@ -373,6 +378,6 @@ TEST_F(SaimokuDialogTest, TheAnalysisSurvivesClosingAndReopening)
     EXPECT_EQ(text("STtaxel"), QStringLiteral("311.1"));
     EXPECT_EQ(listText("CBtiri1"), QStringLiteral("53,アメリカ合衆国"));
     EXPECT_TRUE(shown("Pzizyou"));
-    EXPECT_EQ(window->division(), 31);
-    EXPECT_EQ(window->rowKinds(), (std::array<int, 3> {2, 0, 0}));
+    EXPECT_EQ(window->state().division, 31);
+    EXPECT_EQ(rowKinds(), (std::array<int, 3> {2, 0, 0}));
 }

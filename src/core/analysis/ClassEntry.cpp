@@ -1,7 +1,6 @@
 #include "ClassEntry.h"
 
 #include "datafiles/DataPaths.h"
-#include "datafiles/DataRoot.h"
 #include "datafiles/NumberText.h"
 
 EntryCheck CheckClassEntry(QStringView entry)
@@ -85,33 +84,4 @@ QStringList ScheduleHitsFor(const QString &entry, const QStringList &schedule)
     QStringList hits;
     ListScheduleHits(FindSearchKey(entry, schedule), schedule, hits);
     return hits;
-}
-
-EntrySearch SearchClassEntry(const QString &entry, ClassFiles &files)
-{
-    EntrySearch search;
-    const EntryCheck check = CheckClassEntry(entry);
-    if (check != EntryCheck::Accepted) {
-        search.message = EntryCheckMessage(check);
-        return search;
-    }
-    search.division = DivisionOfEntry(entry);
-    const int mainClass = MainClassOfEntry(entry);
-
-    const QString scheduleFile = DataRoot::path(ScheduleFilePath(mainClass));
-    if (!DataRoot::fileExists(scheduleFile)) {
-        search.message = QStringLiteral("指定した分類記号の細目表データが読み込めません！");
-        return search;
-    }
-    files.schedule.loadFromFile(scheduleFile);
-    if (files.schedule.isEmpty()) {
-        search.message = QStringLiteral("指定した分類記号の細目表データがありません！");
-        return search;
-    }
-    const QString sectionFile = DataRoot::path(SectionFilePath(mainClass));
-    if (DataRoot::fileExists(sectionFile))
-        files.sections.loadFromFile(sectionFile);
-
-    search.hits = ScheduleHitsFor(entry, files.schedule.lines());
-    return search;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "datafiles/LineList.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -44,25 +42,3 @@ int ListScheduleHits(const QString &key, const QStringList &schedule, QStringLis
 /// of its main class: ListScheduleHits of FindSearchKey. Empty when neither the entry nor any
 /// leading part of it is found. The entry box's search and the data check both go through it.
 QStringList ScheduleHitsFor(const QString &entry, const QStringList &schedule);
-
-/// The schedule and section lines of the main class searched last; they stay until a later
-/// search of an accepted entry replaces them.
-struct ClassFiles
-{
-    LineList schedule; ///< LBsaimokuList
-    LineList sections; ///< LByoumokuList
-};
-
-/// What one press of Enter in the entry box found.
-struct EntrySearch
-{
-    int division = 0; ///< the division number from now on
-    QString message; ///< shown when not empty; the search stopped there
-    QStringList hits; ///< the schedule lines for the hit list, in file order
-};
-
-/// Validates \a entry, loads the schedule and section files of its main class into \a files and
-/// lists the schedule lines under the search key. A missing section file keeps the earlier
-/// section lines; a missing or empty schedule file is reported in the message. Throws FileError
-/// when a file exists but cannot be read.
-EntrySearch SearchClassEntry(const QString &entry, ClassFiles &files);

@@ -1,0 +1,105 @@
+#include "AnalysisData.h"
+
+#include "ClassEntry.h"
+
+#include "datafiles/DataRoot.h"
+#include "datafiles/FileError.h"
+#include "datafiles/LineList.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+struct Stamp
+{
+    bool exists = false;
+    std::int64_t size = -1;
+    std::int64_t modified = 0;
+};
+
+Stamp stampOf(const QString &path)
+{
+    Stamp stamp;
+    if (!DataRoot::fileExists(path))
+        return stamp;
+    const std::filesystem::path file(path.toStdU16String());
+    std::error_code error;
+    stamp.exists = true;
+    stamp.size = static_cast<std::int64_t>(std::filesystem::file_size(file, error));
+    stamp.modified = std::filesystem::last_write_time(file, error).time_since_epoch().count();
+    return stamp;
+}
+
+/// Reads \a path into \a file unless it is as it was; returns the error text of a failed read.
+void readIfChanged(const QString &path, AnalysisFile &file, QStringList &errors)
+{
+    const Stamp now = stampOf(path);
+    if (now.exists == file.exists && now.size == file.size && now.modified == file.modified)
+        return;
+    file = AnalysisFile();
+    file.exists = now.exists;
+    file.size = now.size;
+    file.modified = now.modified;
+    if (!now.exists)
+        return;
+    try {
+        LineList list;
+        list.loadFromFile(path);
+        file.lines = list.lines();
+    } catch (const FileError &error) {
+        file.error = error.text();
+        errors.append(file.error);
+    }
+}
+
+const AnalysisFile &noFile()
+{
+    static const AnalysisFile none;
+    return none;
+}
+
+} // namespace
+
+AnalysisData AnalysisData::load()
+{
+    AnalysisData data;
+    data.tables = LoadAuxTables(&data.errors);
+    data.refresh();
+    return data;
+}
+
+void AnalysisData::refresh()
+{
+    for (int mainClass = 0; mainClass < 10; ++mainClass) {
+        const auto i = static_cast<std::size_t>(mainClass);
+        readIfChanged(DataRoot::path(ScheduleFilePath(mainClass)), m_schedules[i], errors);
+        readIfChanged(DataRoot::path(SectionFilePath(mainClass)), m_sections[i], errors);
+    }
+}
+
+const AnalysisFile &AnalysisData::schedule(int mainClass) const
+{
+    return mainClass >= 0 && mainClass < 10 ? m_schedules[static_cast<std::size_t>(mainClass)] : noFile();
+}
+
+const AnalysisFile &AnalysisData::sections(int mainClass) const
+{
+    return mainClass >= 0 && mainClass < 10 ? m_sections[static_cast<std::size_t>(mainClass)] : noFile();
+}
+
+void AnalysisData::setSchedule(int mainClass, const QStringList &lines)
+{
+    AnalysisFile &file = m_schedules.at(static_cast<std::size_t>(mainClass));
+    file = AnalysisFile();
+    file.exists = true;
+    file.lines = lines;
+}
+
+void AnalysisData::setSections(int mainClass, const QStringList &lines)
+{
+    AnalysisFile &file = m_sections.at(static_cast<std::size_t>(mainClass));
+    file = AnalysisFile();
+    file.exists = true;
+    file.lines = lines;
+}
