@@ -6,8 +6,12 @@
 //  - everything else is copied;
 //  - with FULL, a second source folder laid out the same way: its files take the place of SRC's
 //    files of the same name, except the item master, which joins both (MasterJoin.h);
+//  - with FULL, the tables are completed and the section files derived from the schedules
+//    (FullTreeDerivation.h); the comparison with the sample's section lines goes to
+//    DST/section-derivation.txt;
 //  - then the keyword index and the example files are built from the master files.
 
+#include "FullTreeDerivation.h"
 #include "MasterJoin.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
@@ -155,6 +159,11 @@ int main(int argc, char **argv)
                     throw FileError(QStringLiteral("cannot copy %1").arg(from));
             }
         }
+
+        if (!full.isEmpty())
+            for (const QString &line :
+                FullTreeDerivation::DeriveTree(target, root + QStringLiteral("/section-derivation.txt")))
+                out << line << '\n';
 
         DataRoot::setRoot(root);
         auto print = [&out](const QString &text) { out << text << '\n'; };

@@ -280,8 +280,10 @@ private:
                     QStringLiteral("formula %1: kind code \"%2\" names no auxiliary table").arg(f - 4).arg(kind));
                 continue;
             }
-            // the lookup the analysis window's formula rows use
-            if (!code.isEmpty() && !LookupAuxItem(m_tables, division, kind.toInt(), code).found())
+            // the lookup the analysis window's formula rows use must find the code itself, not a
+            // longer one that begins with it (1 finding 11,北海道地方 when 1,日本 is missing)
+            if (!code.isEmpty()
+                && !LookupAuxItem(m_tables, division, kind.toInt(), code).text.startsWith(code + QLatin1Char(',')))
                 problem(file, line,
                     QStringLiteral("formula %1: code %2 is not in the %3 table")
                         .arg(f - 4)

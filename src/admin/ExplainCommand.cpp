@@ -3,6 +3,7 @@
 
 #include "AdminCommand.h"
 
+#include "analysis/AnalysisData.h"
 #include "learning/AnswerJudge.h"
 
 #include <QJsonArray>
@@ -21,7 +22,7 @@ int RunExplain(AdminContext &ctx, const QStringList &args)
         ctx.err << "taxel-admin explain: " << args.first() << " is no class number (017, 913.6)" << Qt::endl;
         return 1;
     }
-    const NumberReading reading = ReadClassNumber(number);
+    const NumberReading reading = ReadClassNumber(number, AnalysisData::load());
     if (ctx.json) {
         QJsonArray parts;
         for (const AuxPart &part : reading.parts)

@@ -1,6 +1,7 @@
 #include "AppWindows.h"
 
 #include "U_taxel.h"
+#include "analysis/AnalysisData.h"
 #include "ui/StudyWindow.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
@@ -21,8 +22,11 @@ void CreateWindows(bool maintenance)
     MainForm->setMaintenanceMode(maintenance);
     KoumokuDialog = new TKoumokuDialog(MainForm);
     DialogStudy = new TDialogStudy(MainForm);
-    TutorialDialog = new TTutorialDialog(MainForm);
-    SaimokuDialog = new TSaimokuDialog(MainForm);
+    // the schedules, sections and tables, read once for the practice window's read-back of an answer
+    // and for the analysis window
+    const auto analysisData = std::make_shared<AnalysisData>(AnalysisData::load());
+    TutorialDialog = new TTutorialDialog(MainForm, analysisData);
+    SaimokuDialog = new TSaimokuDialog(MainForm, analysisData);
 }
 
 void DestroyWindows()

@@ -1,6 +1,9 @@
 #include "TestSupport.h"
 
+#include "analysis/AnalysisData.h"
 #include "learning/AnswerJudge.h"
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +31,15 @@ protected:
         root.writeLines(tables + QStringLiteral("hojo_keisiki.txt"), L({u"01,理論．哲学", u"02,歴史的・地域的論述"}));
         root.writeLines(tables + QStringLiteral("hojo_tiri.txt"), L({u"1,日本", u"53,アメリカ合衆国"}));
     }
+    /// The data as the windows read it, once the fixture's files are written.
+    const AnalysisData &data()
+    {
+        if (!m_data)
+            m_data = std::make_unique<AnalysisData>(AnalysisData::load());
+        return *m_data;
+    }
     TempRoot root;
+    std::unique_ptr<AnalysisData> m_data;
 };
 
 } // namespace
@@ -64,34 +75,34 @@ TEST_F(AnswerJudgeTest, VerdictsAgainstOneOrSeveralAcceptedAnswers)
         {u"", u"", Verdict::NoReference},
     };
     for (const Case &c : cases) {
-        const Judgement j = JudgeAnswer(QString::fromUtf16(c.learner), QString::fromUtf16(c.answer));
+        const Judgement j = JudgeAnswer(QString::fromUtf16(c.learner), QString::fromUtf16(c.answer), data());
         EXPECT_EQ(j.verdict, c.verdict) << QString::fromUtf16(c.learner).toStdString();
     }
-    EXPECT_EQ(JudgeAnswer(QStringLiteral("017"), QStringLiteral("017∥")).text, QStringLiteral("正解です！"));
+    EXPECT_EQ(JudgeAnswer(QStringLiteral("017"), QStringLiteral("017∥"), data()).text, QStringLiteral("正解です！"));
 }
 
 TEST_F(AnswerJudgeTest, AWrongAnswerIsReadBackAgainstTheNearestAcceptedOne)
 {
-    Judgement j = JudgeAnswer(QStringLiteral("016"), QStringLiteral("302∥017∥"));
+    Judgement j = JudgeAnswer(QStringLiteral("016"), QStringLiteral("302∥017∥"), data());
     EXPECT_EQ(j.nearest, QStringLiteral("017"));
     EXPECT_EQ(j.position, 3);
     EXPECT_EQ(j.level, NumberLevel::Section);
     EXPECT_EQ(j.text, QStringLiteral("016「各種の図書館」ではなく 017「学校図書館」：3桁目（要目）から違います"));
 
-    j = JudgeAnswer(QStringLiteral("017"), QStringLiteral("302∥"));
+    j = JudgeAnswer(QStringLiteral("017"), QStringLiteral("302∥"), data());
     EXPECT_EQ(j.position, 1);
     EXPECT_EQ(j.levelName, QStringLiteral("類目"));
-    j = JudgeAnswer(QStringLiteral("678.2103"), QStringLiteral("678.2102∥"));
+    j = JudgeAnswer(QStringLiteral("678.2103"), QStringLiteral("678.2102∥"), data());
     EXPECT_EQ(j.position, 7);
     EXPECT_EQ(j.level, NumberLevel::AuxiliaryPart);
     EXPECT_EQ(j.levelName, QStringLiteral("形式区分"));
-    j = JudgeAnswer(QStringLiteral("999.9"), QStringLiteral("017∥"));
+    j = JudgeAnswer(QStringLiteral("999.9"), QStringLiteral("017∥"), data());
     EXPECT_TRUE(j.text.startsWith(QStringLiteral("999.9（分類表にない番号）ではなく 017「学校図書館」")));
 }
 
 TEST_F(AnswerJudgeTest, ReadingANumberBackThroughTheSchedulesAndSectionData)
 {
-    NumberReading r = ReadClassNumber(QStringLiteral("678.2102"));
+    NumberReading r = ReadClassNumber(QStringLiteral("678.2102"), data());
     EXPECT_EQ(r.known, QStringLiteral("678.21")) << "a number beyond the schedule falls back to its longest known part";
     EXPECT_EQ(r.caption, QStringLiteral("貿易政策"));
     EXPECT_EQ(r.hierarchy, L({u"産業", u"商業", u"貿易"}));
@@ -100,17 +111,17 @@ TEST_F(AnswerJudgeTest, ReadingANumberBackThroughTheSchedulesAndSectionData)
     EXPECT_EQ(r.parts[0].table, QStringLiteral("形式区分"));
     EXPECT_EQ(r.parts[0].caption, QStringLiteral("歴史的・地域的論述"));
 
-    r = ReadClassNumber(QStringLiteral("302.1")); // the formulas of its section line name both codes
+    r = ReadClassNumber(QStringLiteral("302.1"), data()); // the formulas of its section line name both codes
     ASSERT_EQ(r.parts.size(), 2);
     EXPECT_EQ(r.parts[0].code, QStringLiteral("02"));
     EXPECT_EQ(r.parts[1].table, QStringLiteral("地理区分"));
     EXPECT_EQ(r.parts[1].caption, QStringLiteral("日本"));
     EXPECT_EQ(r.parts[1].firstDigit, 4);
 
-    r = ReadClassNumber(QStringLiteral("017.9")); // no section data for it: no parts
+    r = ReadClassNumber(QStringLiteral("017.9"), data()); // no section data for it: no parts
     EXPECT_EQ(r.known, QStringLiteral("017"));
     EXPECT_EQ(r.rest, QStringLiteral("9"));
     EXPECT_TRUE(r.parts.isEmpty());
-    EXPECT_TRUE(ReadClassNumber(QStringLiteral("999")).known.isEmpty());
-    EXPECT_TRUE(ReadClassNumber(QStringLiteral("412.5")).known.isEmpty()) << "no schedule file for class 4";
+    EXPECT_TRUE(ReadClassNumber(QStringLiteral("999"), data()).known.isEmpty());
+    EXPECT_TRUE(ReadClassNumber(QStringLiteral("412.5"), data()).known.isEmpty()) << "no schedule file for class 4";
 }

@@ -1,6 +1,7 @@
 #include "AnalysisData.h"
 
 #include "ClassEntry.h"
+#include "SynthesisRules.h"
 
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
@@ -32,17 +33,17 @@ Stamp stampOf(const QString &path)
 }
 
 /// Reads \a path into \a file unless it is as it was; returns the error text of a failed read.
-void readIfChanged(const QString &path, AnalysisFile &file, QStringList &errors)
+bool readIfChanged(const QString &path, AnalysisFile &file, QStringList &errors)
 {
     const Stamp now = stampOf(path);
     if (now.exists == file.exists && now.size == file.size && now.modified == file.modified)
-        return;
+        return false;
     file = AnalysisFile();
     file.exists = now.exists;
     file.size = now.size;
     file.modified = now.modified;
     if (!now.exists)
-        return;
+        return true;
     try {
         LineList list;
         list.loadFromFile(path);
@@ -51,6 +52,7 @@ void readIfChanged(const QString &path, AnalysisFile &file, QStringList &errors)
         file.error = error.text();
         errors.append(file.error);
     }
+    return true;
 }
 
 const AnalysisFile &noFile()
@@ -73,7 +75,8 @@ void AnalysisData::refresh()
 {
     for (int mainClass = 0; mainClass < 10; ++mainClass) {
         const auto i = static_cast<std::size_t>(mainClass);
-        readIfChanged(DataRoot::path(ScheduleFilePath(mainClass)), m_schedules[i], errors);
+        if (readIfChanged(DataRoot::path(ScheduleFilePath(mainClass)), m_schedules[i], errors))
+            m_synthesis.reset();
         readIfChanged(DataRoot::path(SectionFilePath(mainClass)), m_sections[i], errors);
     }
 }
@@ -88,8 +91,20 @@ const AnalysisFile &AnalysisData::sections(int mainClass) const
     return mainClass >= 0 && mainClass < 10 ? m_sections[static_cast<std::size_t>(mainClass)] : noFile();
 }
 
+const ScheduleSynthesis &AnalysisData::synthesis() const
+{
+    if (!m_synthesis) {
+        QStringList all;
+        for (const AnalysisFile &file : m_schedules)
+            all += file.lines;
+        m_synthesis = std::make_shared<const ScheduleSynthesis>(tables, all);
+    }
+    return *m_synthesis;
+}
+
 void AnalysisData::setSchedule(int mainClass, const QStringList &lines)
 {
+    m_synthesis.reset();
     AnalysisFile &file = m_schedules.at(static_cast<std::size_t>(mainClass));
     file = AnalysisFile();
     file.exists = true;

@@ -7,6 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+
+class ScheduleSynthesis;
 
 /// One schedule or section file as last read: whether it exists, its lines, and the error text
 /// of a file that exists but could not be read (its lines are then empty).
@@ -41,6 +44,10 @@ public:
     const AnalysisFile &schedule(int mainClass) const;
     const AnalysisFile &sections(int mainClass) const;
 
+    /// The synthesis rules over these schedules and tables, made when first asked for (the read-back
+    /// of a number that is no schedule number needs them) and again after a schedule changed.
+    const ScheduleSynthesis &synthesis() const;
+
     /// Puts lines in place of a file's content, as if read (tests and benchmarks build data so).
     void setSchedule(int mainClass, const QStringList &lines);
     void setSections(int mainClass, const QStringList &lines);
@@ -48,4 +55,5 @@ public:
 private:
     std::array<AnalysisFile, 10> m_schedules;
     std::array<AnalysisFile, 10> m_sections;
+    mutable std::shared_ptr<const ScheduleSynthesis> m_synthesis;
 };

@@ -1,23 +1,15 @@
 #include "AnswerJudge.h"
 
+#include "analysis/AnalysisData.h"
+#include "analysis/AnalysisState.h"
 #include "analysis/AuxTables.h"
 #include "analysis/ClassEntry.h"
-#include "analysis/Decomposition.h"
-#include "analysis/Synthesis.h"
+#include "analysis/SynthesisRules.h"
 #include "datafiles/CommaText.h"
-#include "datafiles/DataRoot.h"
-#include "datafiles/LineList.h"
+
+#include <algorithm>
 
 namespace {
-
-LineList loadIfPresent(const QString &relativePath)
-{
-    LineList list;
-    const QString path = DataRoot::path(relativePath);
-    if (DataRoot::fileExists(path))
-        list.loadFromFile(path);
-    return list;
-}
 
 QString scheduleLineOf(const QString &number, const QStringList &schedule)
 {
@@ -33,49 +25,55 @@ int digitCount(QStringView text)
     return static_cast<int>(std::count_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }));
 }
 
-/// The part for \a code in the table of \a kind, when the table knows the code.
-bool findPart(const AuxTables &tables, int kind, int division, const QString &code, int firstDigit, AuxPart *part)
+/// A table entry is its code, a comma and the caption, which may hold blanks and commas itself.
+AuxPart partOf(const AuxEntry &entry, int firstDigit)
 {
-    const AuxTable table = AuxTableOfKind(kind, division);
-    if (table == AuxTable::None || code.isEmpty())
-        return false;
-    const int index = MatchAuxCode(tables[table], code, AuxTableMatchesSecondCharacter(table));
-    if (index < 0)
-        return false;
-    const QStringList fields = SplitCommaText(tables[table].at(index));
-    *part = {AuxTableCaption(table), fields.value(0), fields.value(1), firstDigit};
-    return true;
+    const qsizetype comma = entry.text.indexOf(QLatin1Char(','));
+    return {AuxTableCaption(entry.table), entry.text.left(comma), comma < 0 ? QString() : entry.text.mid(comma + 1),
+        firstDigit};
 }
 
-/// The codes the synthesis formulas of the number's own section line add ("302+1/2/1": 地理区分 1
-/// after the three digits of 302), then a code after the known number in the first table the
-/// longest section line names that knows it.
-QList<AuxPart> partsOf(const NumberReading &reading, const QString &scheduleLine, const QStringList &sections)
+/// Where the code of a formula begins among the number's digits: after the digits written before
+/// the plus sign, and the zero a joining "0+" adds ("319.1+0+53": the 6th).
+int firstDigitOf(const QString &formula)
+{
+    const qsizetype plus = formula.indexOf(QLatin1Char('+'));
+    if (plus < 0)
+        return 0;
+    const bool zero = QStringView(formula).mid(plus + 1).startsWith(QStringLiteral("0+"));
+    return digitCount(QStringView(formula).left(plus)) + 1 + (zero ? 1 : 0);
+}
+
+/// The entries the analysis window shows for the schedule number \a known, entered as it is and
+/// its own line chosen in the hit list: those found for the descriptor and the formula rows.
+QList<AuxPart> partsShownFor(const QString &known, const AnalysisData &data)
+{
+    AnalysisState window;
+    window.entry = known;
+    window.enter(data);
+    const QString own = QLatin1Char('/') + known + QLatin1Char(',');
+    for (int row = 0; row < window.hits.size() && window.classNumber != known; ++row)
+        if (window.hits.at(row).startsWith(own))
+            window.pickHit(data, row);
+    QList<AuxPart> parts;
+    for (const FormulaRow &row : window.rows)
+        if (row.entry.found())
+            parts.append(partOf(row.entry, firstDigitOf(row.formula)));
+    return parts;
+}
+
+/// A number that is no schedule number, read by the rules of synthesis from the nearest schedule
+/// number it extends (678.2102: 678.21 + 形式区分 02).
+QList<AuxPart> partsDerivedFor(const QString &number, const AnalysisData &data)
 {
     QList<AuxPart> parts;
-    const ClassAnalysis analysis = AnalyzeScheduleLine(reading.number, scheduleLine, sections);
-    if (!analysis.message.isEmpty())
-        return parts;
-    const AuxTables tables = LoadAuxTables();
-    const int division = DivisionOfEntry(reading.number);
-    for (const QString &formula : analysis.formulas) {
-        const QStringList items = SplitSynthesisItems(formula);
-        if (items.size() < 3)
+    const int division = DivisionOfEntry(number);
+    for (const SynthesisPart &part : data.synthesis().partsOf(number)) {
+        if (part.alternative)
             continue;
-        const qsizetype plus = items.at(0).indexOf(QLatin1Char('+'));
-        const int firstDigit = plus < 0 ? 0 : digitCount(QStringView(items.at(0)).left(plus)) + 1;
-        AuxPart part;
-        if (findPart(tables, items.at(1).toInt(), division, items.at(2), firstDigit, &part))
-            parts.append(part);
-    }
-    if (!reading.rest.isEmpty()) {
-        for (int kind : KindDigits(analysis.kindCode)) {
-            AuxPart part;
-            if (kind != 0 && findPart(tables, kind, division, reading.rest, digitCount(reading.known) + 1, &part)) {
-                parts.append(part);
-                break;
-            }
-        }
+        const AuxEntry entry = LookupAuxItem(data.tables, division, part.kind, part.code);
+        if (entry.found() && entry.text.startsWith(part.code + QLatin1Char(',')))
+            parts.append(partOf(entry, part.start + 1));
     }
     return parts;
 }
@@ -113,15 +111,15 @@ int firstDifference(const QString &a, const QString &b)
     return i + 1;
 }
 
-void diagnose(Judgement &j)
+void diagnose(Judgement &j, const AnalysisData &data)
 {
     j.nearest = j.accepted.first();
     for (const QString &candidate : j.accepted)
         if (firstDifference(j.learnerNumber, candidate) > firstDifference(j.learnerNumber, j.nearest))
             j.nearest = candidate;
     j.position = firstDifference(j.learnerNumber, j.nearest);
-    j.learnerReading = ReadClassNumber(j.learnerNumber);
-    j.nearestReading = ReadClassNumber(j.nearest);
+    j.learnerReading = ReadClassNumber(j.learnerNumber, data);
+    j.nearestReading = ReadClassNumber(j.nearest, data);
 
     j.level = j.position == 1 ? NumberLevel::MainClass
         : j.position == 2     ? NumberLevel::Division
@@ -187,14 +185,13 @@ QStringList ClassNumbersIn(const QString &normalised)
     return numbers;
 }
 
-NumberReading ReadClassNumber(const QString &number)
+NumberReading ReadClassNumber(const QString &number, const AnalysisData &data)
 {
     NumberReading reading;
     reading.number = number;
-    const int mainClass = MainClassOfEntry(number);
-    const LineList schedule = loadIfPresent(ScheduleFilePath(mainClass));
-    const QString key = FindSearchKey(number, schedule.lines());
-    const QString line = key.isEmpty() ? QString() : scheduleLineOf(key, schedule.lines());
+    const QStringList &schedule = data.schedule(MainClassOfEntry(number)).lines;
+    const QString key = FindSearchKey(number, schedule);
+    const QString line = key.isEmpty() ? QString() : scheduleLineOf(key, schedule);
     if (line.isEmpty())
         return reading;
     reading.known = key;
@@ -205,9 +202,7 @@ NumberReading ReadClassNumber(const QString &number)
     reading.rest = number.mid(key.size());
     if (reading.rest.startsWith(QLatin1Char('.')))
         reading.rest.remove(0, 1);
-    const LineList sections = loadIfPresent(SectionFilePath(mainClass));
-    if (!sections.isEmpty())
-        reading.parts = partsOf(reading, line, sections.lines());
+    reading.parts = key == number ? partsShownFor(key, data) : partsDerivedFor(number, data);
     return reading;
 }
 
@@ -223,7 +218,7 @@ QString VerdictName(Verdict verdict)
     return QString();
 }
 
-Judgement JudgeAnswer(const QString &learnerText, const QString &answerField)
+Judgement JudgeAnswer(const QString &learnerText, const QString &answerField, const AnalysisData &data)
 {
     Judgement j;
     j.accepted = ClassNumbersIn(NormaliseAnswerText(answerField));
@@ -240,7 +235,7 @@ Judgement JudgeAnswer(const QString &learnerText, const QString &answerField)
         j.text = QStringLiteral("正解です！");
     } else {
         j.verdict = Verdict::Wrong;
-        diagnose(j);
+        diagnose(j, data);
     }
     return j;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class AnalysisData;
+
 /// Full-width digits and periods become ASCII and every blank goes; nothing else changes.
 /// "０１７．２ " → "017.2", "９１３。６" → "913.6", "0 1 7" → "017".
 QString NormaliseAnswerText(const QString &text);
@@ -34,9 +36,10 @@ struct NumberReading
     QList<AuxPart> parts; ///< the auxiliary-table codes the decomposition finds in it
 };
 
-/// Reads \a number (a class number as ClassNumbersIn gives them) with the schedule and section
-/// files of its main class and the auxiliary tables under the data root.
-NumberReading ReadClassNumber(const QString &number);
+/// Reads \a number (a class number as ClassNumbersIn gives them) as the analysis window does: a
+/// schedule number's parts are the table entries the window shows for it; a longer number is read
+/// by the rules of synthesis from the schedule number it extends.
+NumberReading ReadClassNumber(const QString &number, const AnalysisData &data);
 
 /// How a learner's answer compares with an exercise's answer.
 enum class Verdict {
@@ -74,4 +77,4 @@ struct Judgement
 /// gives an exercise: "017∥" or "290.2∥290.1∥"). Both are normalised alike.
 /// "016" against "017∥" → wrong at digit 3, level 要目:
 ///   016「各種の図書館」ではなく 017「学校図書館」：3桁目（要目）から違います
-Judgement JudgeAnswer(const QString &learnerText, const QString &answerField);
+Judgement JudgeAnswer(const QString &learnerText, const QString &answerField, const AnalysisData &data);

@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "ResizeKit.h"
 #include "StatusHints.h"
+#include "analysis/AnalysisData.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
 #include "index/ExampleLookup.h"
@@ -67,10 +68,11 @@ QFont pixelFont(const QString &family, int pixels, bool bold)
 
 } // namespace
 
-TTutorialDialog::TTutorialDialog(QWidget *parent)
+TTutorialDialog::TTutorialDialog(QWidget *parent, std::shared_ptr<AnalysisData> data)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::TutorialDialog>())
     , m_state(std::make_unique<PracticeState>())
+    , m_data(data ? std::move(data) : std::make_shared<AnalysisData>(AnalysisData::load()))
 {
     m_ui->setupUi(this);
     setFont(pixelFont(QStringLiteral("Tahoma"), 15, false));
@@ -358,7 +360,8 @@ void TTutorialDialog::judge(int slot)
     SlotTexts &texts = m_slotTexts[slot];
     if (!texts.asked)
         return; // no exercise in this slot: nothing to judge
-    const Judgement judgement = JudgeAnswer(m_slots[slot].answerBox->text(), texts.answer);
+    m_data->refresh(); // a schedule or section file changed since it was read is read again
+    const Judgement judgement = JudgeAnswer(m_slots[slot].answerBox->text(), texts.answer, *m_data);
     texts.verdict = judgement.verdict;
     // each exercise counts once in the tally, at its first judgement that gives a right or wrong
     if (!texts.counted && (judgement.verdict == Verdict::Correct || judgement.verdict == Verdict::Wrong)) {

@@ -18,11 +18,14 @@ class ResizeKit;
 
 /// The practice window: an exercise set, one to three exercises with hints and answers, and for
 /// the two fixed-order sets their aims, explanations and progress.
+class AnalysisData;
+
 class TTutorialDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TTutorialDialog(QWidget *parent = nullptr);
+    /// \a data: what the read-back of an answer reads, shared with other windows; read here when not given.
+    explicit TTutorialDialog(QWidget *parent = nullptr, std::shared_ptr<AnalysisData> data = nullptr);
     ~TTutorialDialog() override;
 
     const PracticeState &state() const { return *m_state; }
@@ -90,6 +93,7 @@ private:
 
     std::unique_ptr<Ui::TutorialDialog> m_ui;
     std::unique_ptr<PracticeState> m_state;
+    std::shared_ptr<AnalysisData> m_data;
     ResizeKit *m_resizeKit = nullptr;
     std::array<Slot, 3> m_slots {};
     std::array<SlotTexts, 3> m_slotTexts;
