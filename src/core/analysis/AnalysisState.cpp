@@ -5,6 +5,9 @@
 #include "CodeMatch.h"
 #include "Decomposition.h"
 #include "Synthesis.h"
+#include "SynthesisRules.h"
+
+#include <algorithm>
 
 #include "datafiles/NumberText.h"
 
@@ -194,11 +197,45 @@ QStringList AnalysisState::analyze(const AnalysisData &data, const QString &sche
             applySynthesisField(data, a.formulas.at(slot - 1), slot);
     }
     sectionIndex = sectionNames.isEmpty() ? -1 : 0;
+    readBeyondSchedule(data, a);
 
     basicPart = a.finalBasic;
     extensionPart = a.finalExtension;
     fillAuxLists();
     return {};
+}
+
+void AnalysisState::readBeyondSchedule(const AnalysisData &data, const ClassAnalysis &a)
+{
+    // Only where the section data says nothing of the number: a number of the schedule, or one its
+    // section line explains, shows what its section line says.
+    const QString number = a.number.mid(1);
+    const QString digits = DigitsOf(number);
+    if (digits.size() <= DigitsOf(a.classNumber).size())
+        return;
+    for (const FormulaRow &row : rows)
+        if (row.kind != 0)
+            return;
+    const QList<SynthesisPart> parts = data.synthesis().partsOf(number);
+    const bool beyond = std::any_of(parts.begin(), parts.end(),
+        [&](const SynthesisPart &part) { return part.end > DigitsOf(a.classNumber).size(); });
+    if (!beyond)
+        return;
+    QList<int> kinds;
+    for (int slot = 0; slot < parts.size() && slot < 3; ++slot) {
+        const SynthesisPart &part = parts.at(slot);
+        FormulaRow &row = rows[static_cast<std::size_t>(slot)];
+        row.formula = FormulaOf(part, digits);
+        row.kind = part.kind;
+        row.kindName = FormulaKindName(part.kind);
+        tickKinds(slot == 0 ? part.kind : 0, slot == 1 ? part.kind : 0, slot == 2 ? part.kind : 0);
+        row.entry = showLookup(LookupAuxItem(data.tables, division, part.kind, part.code));
+        if (!part.alternative)
+            kinds.append(part.kind);
+    }
+    if (kindCaption.isEmpty() && !kinds.isEmpty())
+        kindCaption = KindCaptionText(
+            kinds.size() > 1 ? kinds.at(kinds.size() - 2) : kinds.last(), kinds.size() > 1 ? kinds.last() : 0);
 }
 
 void AnalysisState::showKindCaption(int first, int second)

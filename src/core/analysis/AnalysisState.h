@@ -116,6 +116,10 @@ struct AnalysisState
 
 private:
     void reset(bool spareHitList);
+    /// A number longer than the schedule number chosen for it, which the section data does not
+    /// explain, is read by the rules of synthesis (520.36: 52 + 036): the formula rows show what they
+    /// find and the boxes of their tables are ticked.
+    void readBeyondSchedule(const AnalysisData &data, const struct ClassAnalysis &a);
     void showKindCaption(int first, int second);
     void tickKinds(int kind1, int kind2, int kind3);
     void tickBox(int kind);
