@@ -164,13 +164,20 @@ void BM_WholeTreeAnalysis(benchmark::State &state)
         const QStringList numbers = scheduleNumbers(data);
         AnalysisState view;
         qsizetype named = 0;
+        qsizetype withFormula = 0;
+        qsizetype withEntry = 0;
         for (const QString &number : numbers) {
             analyseOne(data, number, view);
             named += !view.mainClassName.isEmpty();
+            withFormula += std::any_of(view.rows.begin(), view.rows.end(), [](const FormulaRow &r) { return r.kind; });
+            withEntry
+                += std::any_of(view.rows.begin(), view.rows.end(), [](const FormulaRow &r) { return r.entry.found(); });
         }
         state.SetIterationTime(timer.nsecsElapsed() / 1e9);
         state.counters["numbers"] = numbers.size();
         state.counters["named"] = named;
+        state.counters["with_formula"] = withFormula;
+        state.counters["with_entry"] = withEntry;
         state.counters["load_ms"] = loadMs;
     }
 }

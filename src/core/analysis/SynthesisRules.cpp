@@ -86,8 +86,10 @@ bool captionShowsForm(const QString &caption, const QString &code, const QString
 {
     const QString first = caption.section(QChar(u'．'), 0, 0);
     if (code == QLatin1String("01")) {
-        if (caption.contains(u"理論") || caption.contains(u"思想") || caption.contains(u"哲学"))
-            return true;
+        // in a division named by one of these words (13 西洋哲学), they name its subjects instead
+        for (const char16_t *word : {u"理論", u"思想", u"哲学"})
+            if (caption.contains(QString::fromUtf16(word)) && !divisionName.contains(QString::fromUtf16(word)))
+                return true;
         // 政治学 of 政治, 法学 of 法律: the division's subject made a science
         return first.endsWith(u'学') && !divisionName.isEmpty() && first.at(0) == divisionName.at(0);
     }
@@ -290,7 +292,14 @@ private:
             return c;
         const int from = end->end;
         const QString longer = end->code + m_digits.mid(from);
-        if (!TableHasCode(table(end->kind), longer))
+        // a form code whose own zero was left out (161) is a section of its own: 421.2 is no 学史
+        if (!TableHasCode(table(end->kind), longer) || end->joint == SynthesisPart::Joint::OwnZeroDropped)
+            return c;
+        // a place goes on by its digits alone only where the number is built on places: 521 日本の
+        // 建築 (52 + 1) is named after a place, but 521.3 is no 関東地方
+        const bool agrees = captionAgrees(end->kind, longer);
+        const bool place = end->kind == Geo || end->kind == Regional;
+        if (place && !agrees && !placeContext())
             return c;
         c.parts = m_parts;
         for (SynthesisPart &p : c.parts) {
@@ -303,8 +312,19 @@ private:
             }
         }
         // the code going on comes before a new code: 989 + 3 is スロベニア語 (893), not its novels
-        c.score = ByStructure + 3 + (captionAgrees(end->kind, longer) ? ByCaption : 0) + Whole;
+        c.score = ByStructure + 3 + (agrees ? ByCaption : 0) + Whole;
         return c;
+    }
+
+    /// Whether the number is built on places: history and geography, a section divided by place, or
+    /// a place after the form division 02.
+    bool placeContext() const
+    {
+        if (m_digits.startsWith(u'2') || (m_placeSections && m_placeSections->contains(m_digits.left(3))))
+            return true;
+        return std::any_of(m_parts.begin(), m_parts.end(), [](const SynthesisPart &p) {
+            return p.kind == Form && p.code == QLatin1String("02") && p.joint != SynthesisPart::Joint::ZeroDoubled;
+        });
     }
 
     /// Classes 8 and 9 are built on the language: 8 + 291 朝鮮語, 9 + 3 英米文学.
@@ -323,7 +343,8 @@ private:
     Candidate commonDivision() const
     {
         const SynthesisPart *end = last();
-        if (!end || end->kind != Language || end->end != m_prefix || m_rest.startsWith(u'0'))
+        const bool languagesOrLiteratures = m_digits.startsWith(u'8') || m_digits.startsWith(u'9');
+        if (!end || end->kind != Language || end->end != m_prefix || m_rest.startsWith(u'0') || !languagesOrLiteratures)
             return {};
         const int kind = m_digits.startsWith(u'8') ? LanguageCommon : LiteratureCommon;
         const QString code = longestCode(table(kind), m_rest);
@@ -624,7 +645,8 @@ SectionSynthesis ScheduleSynthesis::synthesisOf(const QString &number) const
                     ? 1
                     : 0));
         // a language is a number of its own (829.1 = 8 + 291): it is its basic part
-        const bool language = last->kind == Language && number.size() > 3;
+        const bool language
+            = last->kind == Language && number.size() > 3 && (digits.startsWith(u'8') || digits.startsWith(u'9'));
         s.basic = language                    ? number
             : number.startsWith(last->parent) ? last->parent
             : onDigits.size() >= 3            ? NumberOfDigits(onDigits)
