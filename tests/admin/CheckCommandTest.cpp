@@ -135,7 +135,7 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
         kData + QStringLiteral("Saimoku_3.txt"), L({u"/300,社会科学,a,b,c", u"300.1,x,a,b,c", u"/301,x,a"}));
     root.writeLines(kData + QStringLiteral("Youmoku_2.txt"),
         L({u"/210,日本史,歴史", u"/211,x,y,z,x/211", u"/212,x,y,z,1/212/1/25", u"/213,x,y,z,1/213/1,213+01/12/01",
-            u"/214,x,y,z,1/214/1,214+99/9/99"}));
+            u"/214,x,y,z,1/214/1,214+99/9/99", u"/215,x,y,z,1/215/0,215+0/1/0"}));
     root.writeLines(kStudy + QStringLiteral("kubun_rui4.txt"), L({u"はじめに：1", u"目次だけ", u"まとめ：9"}));
     root.writeLines(kExamples + QStringLiteral("ren_num_7.txt"), L({u"2", u"", u"1", u"3"}));
     root.writeLines(
@@ -172,6 +172,8 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
         {kData + QStringLiteral("Youmoku_2.txt"), 3, u"special note \"25\""},
         {kData + QStringLiteral("Youmoku_2.txt"), 4, u"kind code \"12\" names no auxiliary table"},
         {kData + QStringLiteral("Youmoku_2.txt"), 5, u"code 99 is not in the koumokuhyou.txt table"},
+        // the lookup finds 01 for 0, but the table has no code 0
+        {kData + QStringLiteral("Youmoku_2.txt"), 6, u"code 0 is not in the hojo_keisiki.txt table"},
         {kStudy + QStringLiteral("kubun_rui4.txt"), 2, u"without \"：\""},
         {kStudy + QStringLiteral("kubun_rui4.txt"), 3, u"page 9 is past the end of taxel_rui4.pdf (2 pages)"},
         {kExamples + QStringLiteral("ren_num_7.txt"), 2, u"empty line"},
