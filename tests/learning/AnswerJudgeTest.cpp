@@ -20,7 +20,8 @@ protected:
                 u"/016,各種の図書館,総記,図書館．図書館学,各種の図書館",
                 u"/017,学校図書館,総記,図書館．図書館学,学校図書館"}));
         root.writeLines(tables + QStringLiteral("Saimoku_3.txt"),
-            L({u"/302,政治・経済・社会・文化事情,社会科学,社会科学,政治・経済・社会・文化事情",
+            L({u"/300,社会科学,社会科学,社会科学,社会科学",
+                u"/302,政治・経済・社会・文化事情,社会科学,社会科学,政治・経済・社会・文化事情",
                 u"/302.1,日本,社会科学,社会科学,政治・経済・社会・文化事情"}));
         root.writeLines(tables + QStringLiteral("Youmoku_3.txt"),
             L({u"/302,政治・経済・社会・文化事情,社会科学,社会科学,1/30/2/1,30+02→302/1/02",
@@ -98,6 +99,41 @@ TEST_F(AnswerJudgeTest, AWrongAnswerIsReadBackAgainstTheNearestAcceptedOne)
     EXPECT_EQ(j.levelName, QStringLiteral("形式区分"));
     j = JudgeAnswer(QStringLiteral("999.9"), QStringLiteral("017∥"), data());
     EXPECT_TRUE(j.text.startsWith(QStringLiteral("999.9（分類表にない番号）ではなく 017「学校図書館」")));
+}
+
+TEST_F(AnswerJudgeTest, LevelsOfTheFirstWrongDigitAndTheEntriesOfAnAddedCode)
+{
+    Judgement j = JudgeAnswer(QStringLiteral("027"), QStringLiteral("017∥"), data());
+    EXPECT_EQ(j.position, 2);
+    EXPECT_EQ(j.levelName, QStringLiteral("綱目"));
+
+    // the first wrong digit is the first digit of the geographic code
+    j = JudgeAnswer(QStringLiteral("302.53"), QStringLiteral("302.1∥"), data());
+    EXPECT_EQ(j.position, 4);
+    EXPECT_EQ(j.level, NumberLevel::AuxiliaryPart);
+    EXPECT_TRUE(j.text.endsWith(QStringLiteral("地理区分 53「アメリカ合衆国」ではなく 1「日本」")))
+        << j.text.toStdString();
+    j = JudgeAnswer(QStringLiteral("302.2"), QStringLiteral("302.1∥"), data());
+    EXPECT_TRUE(j.text.endsWith(QStringLiteral("地理区分は 1「日本」"))) << "no entry of the learner's to name";
+}
+
+TEST_F(AnswerJudgeTest, SectionAnswersTakeLongerNumbersAndExplanationsAcceptNothing)
+{
+    Judgement j = JudgeAnswer(QStringLiteral("913.6"), QStringLiteral("913∥"), data());
+    EXPECT_EQ(j.verdict, Verdict::Correct);
+    EXPECT_EQ(j.text, QStringLiteral("正解です！（この問題の答えは要目 913 までです）"));
+    EXPECT_EQ(JudgeAnswer(QStringLiteral("914.6"), QStringLiteral("756∥914∥"), data()).verdict, Verdict::Correct);
+    j = JudgeAnswer(QStringLiteral("918"), QStringLiteral("913∥"), data());
+    EXPECT_EQ(j.verdict, Verdict::Wrong);
+    EXPECT_EQ(j.position, 3);
+    EXPECT_EQ(
+        JudgeAnswer(QStringLiteral("913.6"), QStringLiteral("913∥913.6∥"), data()).text, QStringLiteral("正解です！"))
+        << "a longer answer is judged as it stands";
+    EXPECT_EQ(JudgeAnswer(QStringLiteral("913.5"), QStringLiteral("913∥913.6∥"), data()).verdict, Verdict::Wrong);
+
+    const QString drill = QStringLiteral("302.1∥302＋1→302.1（地理区分 1 日本）∥");
+    EXPECT_EQ(JudgeAnswer(QStringLiteral("302"), drill, data()).verdict, Verdict::Wrong);
+    EXPECT_EQ(JudgeAnswer(QStringLiteral("302.1"), drill, data()).verdict, Verdict::Correct);
 }
 
 TEST_F(AnswerJudgeTest, ReadingANumberBackThroughTheSchedulesAndSectionData)

@@ -126,17 +126,59 @@ void diagnose(Judgement &j, const AnalysisData &data)
         : j.position == 3     ? NumberLevel::Section
                               : NumberLevel::Subdivision;
     j.levelName = levelName(j.level);
+    const AuxPart *right = nullptr;
     if (j.level == NumberLevel::Subdivision) {
         for (const AuxPart &part : j.nearestReading.parts) {
             const int length = digitCount(part.code);
             if (part.firstDigit > 3 && j.position >= part.firstDigit && j.position < part.firstDigit + length) {
                 j.level = NumberLevel::AuxiliaryPart;
                 j.levelName = part.table;
+                right = &part;
             }
         }
     }
     j.text = shown(j.learnerReading) + QStringLiteral("ではなく ") + shown(j.nearestReading)
         + QStringLiteral("：%1桁目（%2）から違います").arg(j.position).arg(j.levelName);
+    if (!right)
+        return;
+    // inside an added code: the two entries of its table, read through the analysis
+    const AuxPart *wrong = nullptr;
+    for (const AuxPart &part : j.learnerReading.parts)
+        if (part.table == right->table && part.firstDigit == right->firstDigit)
+            wrong = &part;
+    const QString rightEntry = right->code + QStringLiteral("「") + right->caption + QStringLiteral("」");
+    if (wrong)
+        j.text += QStringLiteral("。%1 %2「%3」ではなく %4").arg(right->table, wrong->code, wrong->caption, rightEntry);
+    else
+        j.text += QStringLiteral("。%1は %2").arg(right->table, rightEntry);
+}
+
+/// Only the answer parts that are a class number and nothing else are accepted answers, so that an
+/// explanation beside the answer ("302 + 121 → 302.121") accepts nothing; an answer without such a
+/// part is read whole. "017∥" → 017; "290.2∥290.1∥" → both; "302.121∥302＋121→302.121∥" → 302.121.
+QStringList acceptedAnswers(const QString &answerField)
+{
+    QStringList accepted;
+    for (const QString &part : answerField.split(u'∥', Qt::SkipEmptyParts)) {
+        const QString normalised = NormaliseAnswerText(part);
+        const QStringList numbers = ClassNumbersIn(normalised);
+        if (numbers.size() == 1 && numbers.first() == normalised)
+            accepted.append(numbers.first());
+    }
+    return accepted.isEmpty() ? ClassNumbersIn(NormaliseAnswerText(answerField)) : accepted;
+}
+
+/// An exercise whose every answer is a three-digit section (a real book classed by its library to
+/// the section) takes any longer number of that section too.
+QString sectionAnswerOf(const Judgement &j)
+{
+    for (const QString &answer : j.accepted)
+        if (answer.size() != 3)
+            return QString();
+    for (const QString &answer : j.accepted)
+        if (j.learnerNumber.startsWith(answer))
+            return answer;
+    return QString();
 }
 
 } // namespace
@@ -221,7 +263,7 @@ QString VerdictName(Verdict verdict)
 Judgement JudgeAnswer(const QString &learnerText, const QString &answerField, const AnalysisData &data)
 {
     Judgement j;
-    j.accepted = ClassNumbersIn(NormaliseAnswerText(answerField));
+    j.accepted = acceptedAnswers(answerField);
     const QStringList learner = ClassNumbersIn(NormaliseAnswerText(learnerText));
     j.learnerNumber = learner.value(0);
     if (j.accepted.isEmpty()) {
@@ -233,6 +275,9 @@ Judgement JudgeAnswer(const QString &learnerText, const QString &answerField, co
     } else if (j.accepted.contains(j.learnerNumber)) {
         j.verdict = Verdict::Correct;
         j.text = QStringLiteral("正解です！");
+    } else if (const QString section = sectionAnswerOf(j); !section.isEmpty()) {
+        j.verdict = Verdict::Correct;
+        j.text = QStringLiteral("正解です！（この問題の答えは要目 %1 までです）").arg(section);
     } else {
         j.verdict = Verdict::Wrong;
         diagnose(j, data);

@@ -74,7 +74,10 @@ struct Judgement
 };
 
 /// Judges the learner's \a learnerText against \a answerField (the answer parts the example lookup
-/// gives an exercise: "017∥" or "290.2∥290.1∥"). Both are normalised alike.
+/// gives an exercise: "017∥" or "290.2∥290.1∥"). Both are normalised alike. The accepted answers
+/// are the parts that are a class number alone (an explanation beside them accepts nothing). When
+/// every accepted answer is a three-digit section, a longer number of that section is right too
+/// ("913.6" for "913∥"); a wrong digit inside an added code names both entries of its table.
 /// "016" against "017∥" → wrong at digit 3, level 要目:
 ///   016「各種の図書館」ではなく 017「学校図書館」：3桁目（要目）から違います
 Judgement JudgeAnswer(const QString &learnerText, const QString &answerField, const AnalysisData &data);
