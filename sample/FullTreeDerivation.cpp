@@ -172,15 +172,6 @@ Table commonDivisionsOf(const QList<Line> &lines, const Table &languages, QChar 
     return found;
 }
 
-QString quoted(const QString &field)
-{
-    const bool plain
-        = std::none_of(field.begin(), field.end(), [](QChar c) { return c.unicode() <= 32 || c == u',' || c == u'"'; });
-    if (plain && !field.startsWith(u'"'))
-        return field;
-    return QLatin1Char('"') + QString(field).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-
 QString numberOfLine(const QString &line)
 {
     return line.section(QLatin1Char(','), 0, 0);
@@ -274,7 +265,7 @@ QString DeriveSectionLine(const ScheduleSynthesis &synthesis, const QString &sch
     if (fields.size() < 5 || !fields.at(0).startsWith(QLatin1Char('/')))
         return QString();
     const QString number = fields.at(0).mid(1);
-    QStringList out {fields.at(0), quoted(fields.at(4)), quoted(fields.at(2)), quoted(fields.at(3))};
+    QStringList out {fields.at(0), fields.at(4), fields.at(2), fields.at(3)};
     const SectionSynthesis s = synthesis.synthesisOf(number);
     if (s.isEmpty()) {
         // the number itself is the basic part, so that a longer entry is split right after it (the
@@ -285,7 +276,7 @@ QString DeriveSectionLine(const ScheduleSynthesis &synthesis, const QString &sch
         out.append(s.descriptor());
         out.append(s.formulas(DigitsOf(number)));
     }
-    return out.join(QLatin1Char(','));
+    return JoinCommaText(out);
 }
 
 std::array<QStringList, 10> SectionFiles(

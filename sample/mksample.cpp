@@ -1,4 +1,4 @@
-// taxel-sample SRC DST [FULL]: makes the runnable tree DST/StudyTaxel from the readable sources in
+// taxel-sample SRC DST [FULL [AOZORA]]: makes the runnable tree DST/StudyTaxel from the readable sources in
 // SRC (a folder laid out like StudyTaxel/).
 //  - *.txt and *.csv (UTF-8) are written in code page 932 with CR LF, as data authors deliver them;
 //  - NAME.pdf.txt is rendered to the PDF NAME.pdf: pages are separated by a line "----page----",
@@ -9,10 +9,13 @@
 //  - with FULL, the tables are completed and the section files derived from the schedules
 //    (FullTreeDerivation.h); the comparison with the sample's section lines goes to
 //    DST/section-derivation.txt;
+//  - with AOZORA (the catalogue works.tsv), the real books join the class sets and the drills the
+//    auxiliary-table sets (PracticeContent.h);
 //  - then the keyword index and the example files are built from the master files.
 
 #include "FullTreeDerivation.h"
 #include "MasterJoin.h"
+#include "PracticeContent.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
 #include "datafiles/LineList.h"
@@ -106,13 +109,14 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3 && args.size() != 4) {
-        out << "usage: taxel-sample SRC DST [FULL]\n";
+    if (args.size() < 3 || args.size() > 5) {
+        out << "usage: taxel-sample SRC DST [FULL [AOZORA]]\n";
         return 2;
     }
     const QString source = QDir(args.at(1)).absolutePath();
     const QString root = QDir(args.at(2)).absolutePath();
-    const QString full = args.size() == 4 ? QDir(args.at(3)).absolutePath() : QString();
+    const QString full = args.size() >= 4 ? QDir(args.at(3)).absolutePath() : QString();
+    const QString aozora = args.size() == 5 ? QFileInfo(args.at(4)).absoluteFilePath() : QString();
     const QString target = root + QStringLiteral("/StudyTaxel");
     const QString itemMaster = QStringLiteral("Koumoku_All.csv");
     try {
@@ -166,6 +170,13 @@ int main(int argc, char **argv)
                 out << line << '\n';
 
         DataRoot::setRoot(root);
+        if (!aozora.isEmpty()) {
+            QElapsedTimer timer;
+            timer.start();
+            for (const QString &line : PracticeContent::AddToTree(aozora))
+                out << line << '\n';
+            out << "practice content in " << timer.elapsed() << " ms\n";
+        }
         auto print = [&out](const QString &text) { out << text << '\n'; };
         if (DataRoot::fileExists(DataRoot::path(u"StudyTaxel/Koumoku_All.csv"))) {
             QElapsedTimer timer;

@@ -9,6 +9,7 @@
 #include "datafiles/LineList.h"
 #include "datafiles/NumberText.h"
 #include "index/ExampleBuilder.h"
+#include "datafiles/TextFileCache.h"
 #include "index/ExampleLookup.h"
 #include "learning/AnswerJudge.h"
 #include "learning/PracticeState.h"
@@ -335,7 +336,7 @@ private:
                     problem(file, i + 1, QStringLiteral("empty line in an exercise number list"));
                     continue;
                 }
-                const ExampleTexts found = FindReidai(number, ExampleCaller::Practice, set.setCode, set.fixedOrder);
+                const ExampleTexts found = FindReidai(number, ExampleCaller::Practice, set.setCode, set.fixedOrder, &m_examples);
                 if (found.result != LookupResult::Found)
                     problem(file, i + 1,
                         QStringLiteral("exercise %1 cannot be set: the example lookup answers %2 (%3)")
@@ -398,6 +399,7 @@ private:
 
     DataCheckResult m_result;
     AuxTables m_tables;
+    TextFileCache m_examples; ///< the example files, read once for all the lookups of the check
     QHash<QString, QStringList> m_cache;
     QHash<QString, int> m_pages;
     QVector<Item> m_items;
@@ -413,7 +415,7 @@ void Checker::checkItemExamples(const Item &item)
         const QString &number = numbers.at(k);
         if (number.isEmpty())
             continue;
-        const ExampleTexts found = FindReidai(number, ExampleSlot(k + 1));
+        const ExampleTexts found = FindReidai(number, ExampleSlot(k + 1), 0, false, &m_examples);
         if (found.result != LookupResult::Found)
             problem(DataPaths::itemMaster(), item.line,
                 QStringLiteral("example %1 is not found by the item search window (%2)")

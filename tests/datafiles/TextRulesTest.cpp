@@ -41,6 +41,14 @@ TEST(CommaText, BlanksControlsQuotesAndNul)
     EXPECT_EQ(SplitCommaText(QStringView(u"\0a", 2)), QStringList());
 }
 
+TEST(CommaText, JoinedFieldsSplitBackAsTheyWere)
+{
+    for (const QStringList &fields :
+        {L({u"x y", u"z", u""}), L({u"", u"a,b", u"say \"hi\""}), L({u"『こころ』　夏目 漱石"})})
+        EXPECT_EQ(SplitCommaText(JoinCommaText(fields)), fields);
+    EXPECT_EQ(JoinCommaText(L({u"x y", u"z"})), QStringLiteral("\"x y\",z"));
+}
+
 TEST(NumberText, ReadsLikeTheCLibraryAndSaturates)
 {
     EXPECT_EQ(ReadInt(u"123"), 123);

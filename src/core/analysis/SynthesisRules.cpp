@@ -414,7 +414,8 @@ private:
     Candidate historyPeriodOrDoubledForm() const
     {
         const bool japan = m_trimmed && m_digits.startsWith(QStringLiteral("21")) && m_prefix == 2;
-        if (!(afterPlace() || japan) || !m_rest.startsWith(u'0'))
+        // geography divides a country by its own subdivisions (291.09 紀行), not by periods
+        if (!(afterPlace() || japan) || !m_rest.startsWith(u'0') || m_digits.startsWith(QStringLiteral("29")))
             return {};
         if (m_rest.startsWith(QStringLiteral("00"))) {
             const QString code = longestCode(table(Form), m_rest.mid(1));
@@ -456,6 +457,10 @@ private:
         const SynthesisPart *end = last();
         if (!end || end->kind != Geo || end->end != m_prefix || !m_rest.startsWith(u'0')
             || !TableHasCode(table(Geo), m_rest.mid(1)))
+            return {};
+        // relations of countries are expressed where the schedule divides by place (319 外交);
+        // history puts periods after the zero, and 051 日本の雑誌 has no second place
+        if (m_digits.startsWith(u'2') || !placeContext())
             return {};
         SynthesisPart p = part(Geo, m_rest.mid(1), m_prefix + 1, static_cast<int>(m_rest.size()) - 1);
         p.joint = SynthesisPart::Joint::ZeroJoined;

@@ -1,5 +1,8 @@
 #include "CommaText.h"
 
+#include <QString>
+#include <algorithm>
+
 namespace {
 bool isSeparatorBlank(char16_t c)
 {
@@ -53,4 +56,17 @@ QStringList SplitCommaText(QStringView record)
         }
     }
     return fields;
+}
+
+QString JoinCommaText(const QStringList &fields)
+{
+    QStringList out;
+    for (const QString &field : fields) {
+        const bool plain = std::none_of(
+            field.begin(), field.end(), [](QChar c) { return c.unicode() <= 32 || c == u',' || c == u'"'; });
+        out.append(plain ? field
+                         : QLatin1Char('"') + QString(field).replace(QStringLiteral("\""), QStringLiteral("\"\""))
+                    + QLatin1Char('"'));
+    }
+    return out.join(QLatin1Char(','));
 }

@@ -8,3 +8,7 @@
 /// quotes may hold them ("" stands for one quote). A NUL ends the text.
 /// "a, b" → a / b;  "a,,b" → a / (empty) / b;  "a," → a / (empty);  "\"x y\",z" → x y / z.
 QStringList SplitCommaText(QStringView record);
+
+/// The record SplitCommaText splits into \a fields: a field that holds a separator or a quote is
+/// quoted. {"x y", "z", ""} → "\"x y\",z,".
+QString JoinCommaText(const QStringList &fields);

@@ -1,5 +1,7 @@
 #include "ExampleLookup.h"
 
+#include "datafiles/TextFileCache.h"
+
 #include "datafiles/CommaText.h"
 #include "datafiles/DataPaths.h"
 #include "datafiles/DataRoot.h"
@@ -85,28 +87,37 @@ ExampleTexts failed(LookupResult result)
     return texts;
 }
 
-ExampleTexts findForSlot(const QString &number)
+/// The lines of \a path through \a files, or read now; null when the file does not exist.
+const LineList *linesOf(const QString &path, TextFileCache *files, LineList &read)
+{
+    if (files)
+        return files->lines(path);
+    if (!DataRoot::fileExists(path))
+        return nullptr;
+    read.loadFromFile(path);
+    return &read;
+}
+
+ExampleTexts findForSlot(const QString &number, TextFileCache *files)
 {
     ExampleTexts out;
     const QString lettered = letteredFile(number, false);
-    LineList list;
+    LineList read;
     if (!lettered.isEmpty()) {
-        const QString path = exampleFile(lettered);
-        if (!DataRoot::fileExists(path))
+        const LineList *list = linesOf(exampleFile(lettered), files, read);
+        if (!list)
             return failed(LookupResult::SlotLetteredFileMissing);
-        list.loadFromFile(path);
-        for (const QString &line : list.lines())
+        for (const QString &line : list->lines())
             if (line.startsWith(number))
                 takeForSlot(line, out);
     } else {
         const int n = ReadInt(number);
         const qint64 block = (static_cast<qint64>(n) - 1) / 1000; // C division: 0 for n = 0
-        const QString path = exampleFile(QStringLiteral("REI_%1.txt").arg(block));
-        if (!DataRoot::fileExists(path))
+        const LineList *list = linesOf(exampleFile(QStringLiteral("REI_%1.txt").arg(block)), files, read);
+        if (!list)
             return failed(LookupResult::SlotBlockMissing);
-        list.loadFromFile(path);
         QString line;
-        if (blockLine(list, n, &line))
+        if (blockLine(*list, n, &line))
             takeForSlot(line, out);
     }
     if (out.title.isEmpty())
@@ -128,18 +139,17 @@ QString setFile(int setCode, int n)
     return {};
 }
 
-ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrderMode)
+ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrderMode, TextFileCache *files)
 {
     ExampleTexts out;
-    LineList list;
+    LineList read;
     const QString lettered = letteredFile(number, true);
     if (!lettered.isEmpty()) {
-        const QString path = exampleFile(lettered);
-        if (!DataRoot::fileExists(path))
+        const LineList *list = linesOf(exampleFile(lettered), files, read);
+        if (!list)
             return failed(LookupResult::LetteredFileMissing);
-        list.loadFromFile(path);
         out.aimWritten = fixedOrderMode;
-        for (const QString &raw : list.lines()) {
+        for (const QString &raw : list->lines()) {
             if (!raw.startsWith(number))
                 continue;
             const QString line = WidenBlanks(raw);
@@ -165,12 +175,11 @@ ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrder
     const QString name = setFile(setCode, n);
     if (name.isEmpty())
         return failed(LookupResult::NoFileForSet);
-    const QString path = exampleFile(name);
-    if (!DataRoot::fileExists(path))
+    const LineList *list = linesOf(exampleFile(name), files, read);
+    if (!list)
         return failed(LookupResult::SetFileMissing);
-    list.loadFromFile(path);
     QString line;
-    if (!blockLine(list, n, &line))
+    if (!blockLine(*list, n, &line))
         return failed(LookupResult::EmptySlot);
     line = WidenBlanks(line);
     if (line.contains(QStringLiteral("空き番号")))
@@ -219,9 +228,10 @@ QString DescribeLookupResult(LookupResult result)
     return QString();
 }
 
-ExampleTexts FindReidai(const QString &number, ExampleCaller caller, int setCode, bool fixedOrderMode)
+ExampleTexts FindReidai(
+    const QString &number, ExampleCaller caller, int setCode, bool fixedOrderMode, TextFileCache *files)
 {
     if (caller == ExampleCaller::Practice)
-        return findForPractice(number, setCode, fixedOrderMode);
-    return findForSlot(number);
+        return findForPractice(number, setCode, fixedOrderMode, files);
+    return findForSlot(number, files);
 }

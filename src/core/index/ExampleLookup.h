@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class TextFileCache;
+
 /// Which window asks FindReidai: the practice window, or one of the item search window's four
 /// example slots.
 enum class ExampleCaller { Practice, Slot1, Slot2, Slot3, Slot4 };
@@ -59,4 +61,7 @@ QString WidenBlanks(const QString &text);
 /// file of the last of these letters it holds ("ab3" → "REI_B.txt"); any other is plain, read as an
 /// integer n and found in line (n-1) mod 1000 of its block "REI_<(n-1) div 1000>.txt" (or of the
 /// practice set's own file).
-ExampleTexts FindReidai(const QString &number, ExampleCaller caller, int setCode = 0, bool fixedOrderMode = false);
+/// \a files, when given, keeps the example files read, so that a caller that looks up many numbers
+/// reads each file once (and again when it changes).
+ExampleTexts FindReidai(const QString &number, ExampleCaller caller, int setCode = 0, bool fixedOrderMode = false,
+    TextFileCache *files = nullptr);

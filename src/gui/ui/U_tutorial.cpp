@@ -7,6 +7,7 @@
 #include "ResizeKit.h"
 #include "StatusHints.h"
 #include "analysis/AnalysisData.h"
+#include "datafiles/TextFileCache.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
 #include "index/ExampleLookup.h"
@@ -73,6 +74,7 @@ TTutorialDialog::TTutorialDialog(QWidget *parent, std::shared_ptr<AnalysisData> 
     , m_ui(std::make_unique<Ui::TutorialDialog>())
     , m_state(std::make_unique<PracticeState>())
     , m_data(data ? std::move(data) : std::make_shared<AnalysisData>(AnalysisData::load()))
+    , m_examples(std::make_unique<TextFileCache>())
 {
     m_ui->setupUi(this);
     setFont(pixelFont(QStringLiteral("Tahoma"), 15, false));
@@ -309,8 +311,9 @@ void TTutorialDialog::BquesClick()
     const PracticeState &state = *m_state;
     const QVector<Exercise> exercises = m_state->setExercises(
         questionCount(),
-        [&state](const QString &number) {
-            return FindReidai(number, ExampleCaller::Practice, state.setCode(), state.fixedOrderMode());
+        [this, &state](const QString &number) {
+            return FindReidai(
+                number, ExampleCaller::Practice, state.setCode(), state.fixedOrderMode(), m_examples.get());
         },
         &message);
     // Every exercise set is a lookup that wrote its texts, in slot order: the last one's stay in the

@@ -19,6 +19,7 @@ class ResizeKit;
 /// The practice window: an exercise set, one to three exercises with hints and answers, and for
 /// the two fixed-order sets their aims, explanations and progress.
 class AnalysisData;
+class TextFileCache;
 
 class TTutorialDialog final : public QDialog
 {
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<Ui::TutorialDialog> m_ui;
     std::unique_ptr<PracticeState> m_state;
     std::shared_ptr<AnalysisData> m_data;
+    std::unique_ptr<TextFileCache> m_examples; ///< the example files, read again only when they change
     ResizeKit *m_resizeKit = nullptr;
     std::array<Slot, 3> m_slots {};
     std::array<SlotTexts, 3> m_slotTexts;

@@ -1,0 +1,27 @@
+#include "TextFileCache.h"
+
+#include "DataRoot.h"
+
+#include <filesystem>
+#include <system_error>
+
+const LineList *TextFileCache::lines(const QString &path)
+{
+    if (!DataRoot::fileExists(path)) {
+        m_files.remove(path);
+        return nullptr;
+    }
+    const std::filesystem::path file(path.toStdU16String());
+    std::error_code error;
+    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(file, error));
+    const std::int64_t modified = std::filesystem::last_write_time(file, error).time_since_epoch().count();
+    auto it = m_files.find(path);
+    if (it != m_files.end() && it->size == size && it->modified == modified)
+        return &it->list;
+    Entry entry;
+    entry.list.loadFromFile(path); // a failed read keeps nothing
+    entry.size = size;
+    entry.modified = modified;
+    it = m_files.insert(path, std::move(entry));
+    return &it->list;
+}
