@@ -8,8 +8,8 @@
 #include "datafiles/FileError.h"
 #include "datafiles/LineList.h"
 #include "datafiles/NumberText.h"
-#include "index/ExampleBuilder.h"
 #include "datafiles/TextFileCache.h"
+#include "index/ExampleBuilder.h"
 #include "index/ExampleLookup.h"
 #include "learning/AnswerJudge.h"
 #include "learning/PracticeState.h"
@@ -212,6 +212,19 @@ private:
         }
     }
 
+    /// Whether the analysis window, given \a number, lists a schedule line (its own, or that of its
+    /// longest leading part that is a schedule number).
+    bool scheduleFinds(const QString &number)
+    {
+        auto known = m_foundNumbers.constFind(number);
+        if (known == m_foundNumbers.constEnd()) {
+            const QString schedule = ScheduleFilePath(MainClassOfEntry(number));
+            const auto lines = read(schedule, QString());
+            known = m_foundNumbers.insert(number, lines && !ScheduleHitsFor(number, *lines).isEmpty());
+        }
+        return *known;
+    }
+
     /// An item's class number is sound when the analysis window, given it, lists a schedule line:
     /// its own, or by the window's fallback that of its longest leading part that is a schedule
     /// number (a built number such as 678.2102 finds 678.21).
@@ -226,13 +239,7 @@ private:
                     .arg(number, EntryCheckMessage(form)));
             return;
         }
-        auto known = m_foundNumbers.constFind(number);
-        if (known == m_foundNumbers.constEnd()) {
-            const QString schedule = ScheduleFilePath(MainClassOfEntry(number));
-            const auto lines = read(schedule, QString());
-            known = m_foundNumbers.insert(number, lines && !ScheduleHitsFor(number, *lines).isEmpty());
-        }
-        if (!*known)
+        if (!scheduleFinds(number))
             problem(file, item.line,
                 QStringLiteral("class number %1 is not in the schedule file %2, nor any leading part of it")
                     .arg(number, QFileInfo(ScheduleFilePath(MainClassOfEntry(number))).fileName()));
@@ -336,7 +343,8 @@ private:
                     problem(file, i + 1, QStringLiteral("empty line in an exercise number list"));
                     continue;
                 }
-                const ExampleTexts found = FindReidai(number, ExampleCaller::Practice, set.setCode, set.fixedOrder, &m_examples);
+                const ExampleTexts found
+                    = FindReidai(number, ExampleCaller::Practice, set.setCode, set.fixedOrder, &m_examples);
                 if (found.result != LookupResult::Found)
                     problem(file, i + 1,
                         QStringLiteral("exercise %1 cannot be set: the example lookup answers %2 (%3)")
@@ -345,11 +353,17 @@ private:
                             .arg(DescribeLookupResult(found.result)));
                 else if (found.title.isEmpty())
                     problem(file, i + 1, QStringLiteral("exercise %1 has no example line").arg(number));
-                else if (ClassNumbersIn(NormaliseAnswerText(found.answer)).isEmpty())
+                else if (const QStringList answers = ClassNumbersIn(NormaliseAnswerText(found.answer));
+                         answers.isEmpty())
                     problem(file, i + 1,
                         QStringLiteral(
                             "exercise %1: its answer holds no class number, so no answer to it can be judged")
                             .arg(number));
+                else if (std::none_of(
+                             answers.begin(), answers.end(), [this](const QString &a) { return scheduleFinds(a); }))
+                    problem(file, i + 1,
+                        QStringLiteral("exercise %1: its answer %2 names no number of the schedules")
+                            .arg(number, answers.join(QStringLiteral(", "))));
             }
         }
         for (ProgressKind kind : {ProgressKind::Basic, ProgressKind::Advanced}) {

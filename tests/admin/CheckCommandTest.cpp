@@ -137,9 +137,9 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
         L({u"/210,日本史,歴史", u"/211,x,y,z,x/211", u"/212,x,y,z,1/212/1/25", u"/213,x,y,z,1/213/1,213+01/12/01",
             u"/214,x,y,z,1/214/1,214+99/9/99", u"/215,x,y,z,1/215/0,215+0/1/0"}));
     root.writeLines(kStudy + QStringLiteral("kubun_rui4.txt"), L({u"はじめに：1", u"目次だけ", u"まとめ：9"}));
-    root.writeLines(kExamples + QStringLiteral("ren_num_7.txt"), L({u"2", u"", u"1", u"3"}));
-    root.writeLines(
-        kExamples + QStringLiteral("REI_0.txt"), L({u"1::空き番号", u"2,題2,ヒント,210", u"3,題3,ヒント,日本史の本"}));
+    root.writeLines(kExamples + QStringLiteral("ren_num_7.txt"), L({u"2", u"", u"1", u"3", u"4"}));
+    root.writeLines(kExamples + QStringLiteral("REI_0.txt"),
+        L({u"1::空き番号", u"2,題2,ヒント,210", u"3,題3,ヒント,日本史の本", u"4,題4,ヒント,999"}));
     root.writeLines(kExamples + QStringLiteral("study_kihon.txt"), L({u"abc"}));
     QFile master(root.path(QStringLiteral("StudyTaxel/Reidai_All.csv")));
     master.open(QIODevice::ReadWrite);
@@ -179,6 +179,8 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
         {kExamples + QStringLiteral("ren_num_7.txt"), 2, u"empty line"},
         {kExamples + QStringLiteral("ren_num_7.txt"), 3, u"exercise 1 cannot be set"},
         {kExamples + QStringLiteral("ren_num_7.txt"), 4, u"exercise 3: its answer holds no class number"},
+        {kExamples + QStringLiteral("ren_num_7.txt"), 5,
+            u"exercise 4: its answer 999 names no number of the schedules"},
         {kExamples + QStringLiteral("study_kihon.txt"), 1, u"does not hold a number"},
         {QStringLiteral("StudyTaxel/ReidaiData"), 0, u"older than Reidai_All.csv"},
     };
