@@ -22,6 +22,8 @@ QString setButtonName(const QString &set)
         return QStringLiteral("RBkihon");
     if (set == QLatin1String("ouyou"))
         return QStringLiteral("RBouyou");
+    if (set == QLatin1String("review"))
+        return QStringLiteral("RBfukusyu");
     if (set == QLatin1String("hojo"))
         return QStringLiteral("RBhojo");
     if (set.size() == 4 && set.startsWith(QLatin1String("rui")) && set.at(3).isDigit() && set.at(3).unicode() < 128)
@@ -120,6 +122,7 @@ int runPractice(AdminContext &ctx, const QStringList &arguments)
         object.insert(QStringLiteral("listLength"), s.listLength());
         object.insert(QStringLiteral("verdicts"), QJsonArray::fromStringList(window.verdicts()));
         object.insert(QStringLiteral("score"), QJsonArray {window.correctCount(), window.judgedCount()});
+        object.insert(QStringLiteral("review"), window.reviewCount());
         return object;
     };
     return RunWindowDriver(ctx, &window, steps, perform, state);

@@ -46,6 +46,34 @@ TEST(PracticeDriver, ASeedMakesTheRandomSetReproducibleAndTheStateIsReported)
     run(root, {QStringLiteral("practice"), QStringLiteral("fly")}, 1);
 }
 
+TEST(PracticeDriver, TheReviewSetHoldsMistakesUntilTheyAreRightInTwoRuns)
+{
+    TempRoot root;
+    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_9.txt"), {QStringLiteral("1")});
+    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/REI_0.txt"), {QStringLiteral("1,坊っちゃん,ヒント,913")});
+    auto review = [&](const QStringList &steps) {
+        const QJsonObject out = run(root, QStringList {QStringLiteral("practice")} + steps);
+        return out[QStringLiteral("state")][QStringLiteral("review")].toInt();
+    };
+    const QString ask = QStringLiteral("ask");
+    EXPECT_EQ(review({QStringLiteral("set:review")}), 0);
+    EXPECT_EQ(review({QStringLiteral("set:rui9"), ask, QStringLiteral("type:1:914")}), 1);
+    // right twice in one run counts once; the exercise keeps its own set in the review set
+    EXPECT_EQ(
+        review({QStringLiteral("set:review"), ask, QStringLiteral("type:1:913.6"), ask, QStringLiteral("type:1:913")}),
+        1);
+    const QJsonObject second
+        = run(root, {QStringLiteral("practice"), QStringLiteral("set:review"), ask, QStringLiteral("type:1:913")});
+    EXPECT_EQ(text(second, "STren1"), QStringLiteral("[1] 坊っちゃん"));
+    EXPECT_EQ(second[QStringLiteral("state")][QStringLiteral("review")].toInt(), 0) << "right in a second run";
+    EXPECT_EQ(text(second, "RBfukusyu"), QStringLiteral("復習（0問）"));
+    EXPECT_EQ(run(root, {QStringLiteral("practice"), QStringLiteral("set:review"), ask})[QStringLiteral("messages")]
+                  .toArray()
+                  .size(),
+        2)
+        << "an empty review set says so when chosen and when asked";
+}
+
 TEST(StudyDriver, ReportsTheUrlToldAndTheViewsInThePanel)
 {
     TempRoot root;

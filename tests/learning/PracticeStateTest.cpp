@@ -19,7 +19,7 @@ struct FakeLookup
 
     ExerciseLookup fn()
     {
-        return [this](const QString &number) {
+        return [this](const QString &number, int) {
             asked.append(number);
             ExampleTexts texts;
             texts.result = failing.contains(number) ? LookupResult::EmptySlot : LookupResult::Found;

@@ -4,6 +4,7 @@
 #include "datafiles/DataRoot.h"
 #include "datafiles/NumberText.h"
 #include "datafiles/ProgramRandom.h"
+#include "learning/ReviewList.h"
 
 #include <QSet>
 
@@ -38,6 +39,11 @@ QString PracticeState::savedMessage()
 QString PracticeState::finishedMessage()
 {
     return QStringLiteral("この練習問題は最後まで終了しました。開始番号を指定すると、もう一度練習できます。");
+}
+
+QString PracticeState::emptyReviewMessage()
+{
+    return QStringLiteral("復習する問題はまだありません。間違えた問題が、ここに集まります。");
 }
 
 QString PracticeState::fewerExercisesMessage(int found)
@@ -97,8 +103,21 @@ PracticeState::Choice PracticeState::loadList(const PracticeSet &set)
     LineList loaded;
     loaded.loadFromFile(path); // a read error leaves the former set in force
     m_numbers = std::move(loaded);
+    m_setCodes.clear();
     m_setCode = set.setCode;
     return Choice::Chosen;
+}
+
+void PracticeState::chooseReview(const ReviewList &review)
+{
+    m_fixedOrderMode = false;
+    m_numbers.clear();
+    m_setCodes.clear();
+    for (const ReviewEntry &entry : review.entries()) {
+        m_numbers.add(entry.number);
+        m_setCodes.append(entry.setCode);
+    }
+    m_setCode = ReviewSetCode;
 }
 
 PracticeState::Choice PracticeState::chooseBasicOrClass(int classDigit)
@@ -168,9 +187,10 @@ QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &l
     QVector<Exercise> filled;
     const int length = m_numbers.count();
     if (length == 0) {
-        *message = noExerciseMessage();
+        *message = m_setCode == ReviewSetCode ? emptyReviewMessage() : noExerciseMessage();
         return filled;
     }
+    auto setCodeAt = [this](int position) { return m_setCodes.isEmpty() ? m_setCode : m_setCodes.value(position); };
 
     if (m_fixedOrderMode) {
         if (m_nextPosition >= length) {
@@ -180,7 +200,7 @@ QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &l
         const QString number = m_numbers[m_nextPosition];
         ++m_nextPosition;
         m_progressDisplay = QString::number(m_nextPosition);
-        Exercise exercise {number, lookup(number)};
+        Exercise exercise {number, lookup(number, m_setCode), m_setCode};
         if (exercise.texts.result == LookupResult::Found)
             filled.append(exercise);
         return filled;
@@ -204,7 +224,8 @@ QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &l
                 for (position = 0; tried.contains(position); ++position) { } // the generator missed some
             }
             tried.insert(position);
-            Exercise exercise {m_numbers[position], lookup(m_numbers[position])};
+            const int code = setCodeAt(position);
+            Exercise exercise {m_numbers[position], lookup(m_numbers[position], code), code};
             if (exercise.texts.result == LookupResult::Found) {
                 used.insert(position);
                 filled.append(exercise);

@@ -9,6 +9,8 @@
 #include <functional>
 
 /// Which progress file belongs to the chosen fixed-order set.
+class ReviewList;
+
 enum class ProgressKind { Basic, Advanced };
 
 /// One exercise set of the practice window: its number list and how the example lookup reads it.
@@ -31,16 +33,21 @@ QList<PracticeSet> PracticeSets();
 /// The progress file of a fixed-order set, relative to the data root.
 QString ProgressFilePath(ProgressKind kind);
 
-/// One exercise set for one slot: the number and what the example lookup found for it.
+/// The set code of the review set: its exercises come from every set, each with its own code.
+constexpr int ReviewSetCode = 23;
+
+/// One exercise set for one slot: the number, the code of the set it belongs to, and what the
+/// example lookup found for it.
 struct Exercise
 {
     QString number;
     ExampleTexts texts;
+    int setCode = 0;
 };
 
-/// Resolves one exercise number (the practice window passes the example lookup with its set code
-/// and mode).
-using ExerciseLookup = std::function<ExampleTexts(const QString &number)>;
+/// Resolves one exercise number of the set \a setCode (the practice window passes the example
+/// lookup with the code and its mode).
+using ExerciseLookup = std::function<ExampleTexts(const QString &number, int setCode)>;
 
 /// The practice state: the chosen exercise set, its number list and, for the two fixed-order sets
 /// (basic and advanced), the position reached and its progress file.
@@ -76,6 +83,9 @@ public:
     Choice chooseAllTables();
     /// One auxiliary table, item \a item (0 … 9) of the table box.
     Choice chooseTable(int item);
+    /// The review set: the exercises of \a review, drawn at random like a class set.
+    void chooseReview(const ReviewList &review);
+    static QString emptyReviewMessage(); ///< the review set holds nothing
 
     /// Sets \a count exercises (1 in fixed-order mode). Fills the slots one by one, each with a
     /// number the lookup resolves, at distinct positions of the list; never draws forever: when
@@ -97,6 +107,7 @@ private:
     int m_nextPosition = 0;
     int m_listLength = 0;
     LineList m_numbers; // LBrenNum
+    QList<int> m_setCodes; ///< in the review set, the set code of each number
     LineList m_progress; // LBkari: reads and writes the progress file
     QString m_progressDisplay = QStringLiteral("0");
     QStringList m_startEntries;

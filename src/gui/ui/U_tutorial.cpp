@@ -13,6 +13,7 @@
 #include "index/ExampleLookup.h"
 #include "learning/AnswerJudge.h"
 #include "learning/PracticeState.h"
+#include "learning/ReviewList.h"
 
 namespace {
 
@@ -56,6 +57,9 @@ const char16_t kAdvancedDescription[]
     = u"発展練習問題では、注意が必要な分類や、NDCの規定の中でも理解の難しい部分を含む複雑な合成を練習します。"
       u"基本練習問題を終えてから取り組んで下さい。　各類の問題とは違い、ランダムではなく、常に決まった順番で出題します"
       u"。";
+const char16_t kReviewDescription[]
+    = u"復習：これまでに間違えた問題から、ランダムに出題します。別々の日に（Taxelを起動し直して）2回正解した問題は、"
+      u"復習の問題から外れます。";
 const char16_t kAllTablesDescription[]
     = u"補助表の項目を指定しないで＜出題する＞をクリックすると、全ての補助表を対象として、ランダムに問題を出題します。";
 
@@ -75,6 +79,8 @@ TTutorialDialog::TTutorialDialog(QWidget *parent, std::shared_ptr<AnalysisData> 
     , m_state(std::make_unique<PracticeState>())
     , m_data(data ? std::move(data) : std::make_shared<AnalysisData>(AnalysisData::load()))
     , m_examples(std::make_unique<TextFileCache>())
+    , m_review(std::make_unique<ReviewList>())
+    , m_run(ReviewList::newRunId())
 {
     m_ui->setupUi(this);
     setFont(pixelFont(QStringLiteral("Tahoma"), 15, false));
@@ -122,6 +128,7 @@ TTutorialDialog::TTutorialDialog(QWidget *parent, std::shared_ptr<AnalysisData> 
         connect(classButton(d), &QRadioButton::clicked, this, [this, d] { RBkihonClick(classButton(d)); });
     connect(m_ui->RBouyou, &QRadioButton::clicked, this, &TTutorialDialog::RBouyouClick);
     connect(m_ui->RBhojo, &QRadioButton::clicked, this, &TTutorialDialog::RBhojoClick);
+    connect(m_ui->RBfukusyu, &QRadioButton::clicked, this, &TTutorialDialog::RBfukusyuClick);
     connect(m_ui->CBhojokoumoku, &QComboBox::activated, this, &TTutorialDialog::CBhojokoumokuClick);
     // Enter on a text that names no item of the list chooses nothing, which the handler reports.
     connect(m_ui->CBhojokoumoku->lineEdit(), &QLineEdit::returnPressed, this, [this] {
@@ -138,6 +145,12 @@ TTutorialDialog::TTutorialDialog(QWidget *parent, std::shared_ptr<AnalysisData> 
         connect(m_slots[k].answerBox, &QLineEdit::returnPressed, this, [this, k] { judge(k); });
     }
     showScore();
+    try {
+        m_review->load();
+    } catch (const FileError &error) {
+        ShowMessage(error.text());
+    }
+    showReviewCount();
     connect(m_ui->Bren1, &QPushButton::clicked, this, &TTutorialDialog::Bren1Click);
     connect(m_ui->Bren2, &QPushButton::clicked, this, &TTutorialDialog::Bren2Click);
     connect(m_ui->Bren3, &QPushButton::clicked, this, &TTutorialDialog::Bren3Click);
@@ -260,6 +273,47 @@ void TTutorialDialog::RBhojoClick()
     m_ui->CBreinum->setEnabled(true);
 }
 
+void TTutorialDialog::RBfukusyuClick()
+{
+    ResetExercises();
+    m_review->load(); // another run may have changed it
+    m_state->chooseReview(*m_review);
+    showReviewCount();
+    m_ui->PkihonExp->hide();
+    m_ui->CBhojokoumoku->setCurrentIndex(-1);
+    m_ui->CBhojokoumoku->setEditText(QString());
+    m_ui->CBhojokoumoku->setEnabled(false);
+    m_ui->CBreinum->setEnabled(true);
+    m_ui->SThint->setText(QString::fromUtf16(kReviewDescription));
+    if (m_review->count() == 0)
+        ShowMessage(PracticeState::emptyReviewMessage());
+}
+
+int TTutorialDialog::reviewCount() const
+{
+    return m_review->count();
+}
+
+void TTutorialDialog::showReviewCount()
+{
+    m_ui->RBfukusyu->setText(QStringLiteral("復習（%1問）").arg(m_review->count()));
+}
+
+void TTutorialDialog::recordForReview(int slot, Verdict verdict)
+{
+    const SlotTexts &texts = m_slotTexts[slot];
+    const bool changed = verdict == Verdict::Correct ? m_review->answeredRight(texts.setCode, texts.number, m_run)
+                                                     : m_review->answeredWrong(texts.setCode, texts.number);
+    if (!changed)
+        return;
+    showReviewCount();
+    try {
+        m_review->save();
+    } catch (const FileError &error) {
+        ShowMessage(QStringLiteral("復習の問題を保存できませんでした。\n") + error.text());
+    }
+}
+
 void TTutorialDialog::CBhojokoumokuClick(int item)
 {
     if (item < 0 || item > 9) {
@@ -311,9 +365,8 @@ void TTutorialDialog::BquesClick()
     const PracticeState &state = *m_state;
     const QVector<Exercise> exercises = m_state->setExercises(
         questionCount(),
-        [this, &state](const QString &number) {
-            return FindReidai(
-                number, ExampleCaller::Practice, state.setCode(), state.fixedOrderMode(), m_examples.get());
+        [this, &state](const QString &number, int setCode) {
+            return FindReidai(number, ExampleCaller::Practice, setCode, state.fixedOrderMode(), m_examples.get());
         },
         &message);
     // Every exercise set is a lookup that wrote its texts, in slot order: the last one's stay in the
@@ -328,7 +381,7 @@ void TTutorialDialog::BquesClick()
             m_lookup.explanation = texts.explanation;
             m_ui->STkihon->setPlainText(texts.aim);
         }
-        m_slotTexts[k] = {texts.hint, texts.answer, true};
+        m_slotTexts[k] = {texts.hint, texts.answer, exercises.at(k).number, exercises.at(k).setCode, true};
         m_slots[k].exercise->setText(QStringLiteral("[") + exercises.at(k).number + QStringLiteral("] ") + texts.title);
     }
     showLookupMirrors();
@@ -367,6 +420,8 @@ void TTutorialDialog::judge(int slot)
     const Judgement judgement = JudgeAnswer(m_slots[slot].answerBox->text(), texts.answer, *m_data);
     texts.verdict = judgement.verdict;
     // each exercise counts once in the tally, at its first judgement that gives a right or wrong
+    if (judgement.verdict == Verdict::Correct || judgement.verdict == Verdict::Wrong)
+        recordForReview(slot, judgement.verdict);
     if (!texts.counted && (judgement.verdict == Verdict::Correct || judgement.verdict == Verdict::Wrong)) {
         texts.counted = true;
         ++m_judged;

@@ -20,6 +20,7 @@ class ResizeKit;
 /// the two fixed-order sets their aims, explanations and progress.
 class AnalysisData;
 class TextFileCache;
+class ReviewList;
 
 class TTutorialDialog final : public QDialog
 {
@@ -35,11 +36,14 @@ public:
     /// The tally of this run: exercises judged correct, and exercises judged (each once).
     int correctCount() const { return m_correct; }
     int judgedCount() const { return m_judged; }
+    /// How many exercises the review set holds.
+    int reviewCount() const;
 
 private slots:
     void RBkihonClick(QObject *sender);
     void RBouyouClick();
     void RBhojoClick();
+    void RBfukusyuClick();
     /// An item of the auxiliary-table box chosen; -1 when none is.
     void CBhojokoumokuClick(int item);
     void CBreinumChange();
@@ -69,6 +73,9 @@ private:
     void showScore();
     void showFixedOrderPanel(bool advanced);
     void showProgress();
+    /// A judged answer of \a slot joins or leaves the review set, which is saved at once.
+    void recordForReview(int slot, Verdict verdict);
+    void showReviewCount();
     int slotOf(QObject *sender, const char *prefix) const;
 
     /// The controls of one exercise slot; the hidden labels only mirror the slot's texts.
@@ -87,6 +94,8 @@ private:
     {
         QString hint;
         QString answer;
+        QString number; ///< the exercise's number
+        int setCode = 0; ///< and the set it belongs to
         bool asked = false; ///< the slot shows this exercise now
         bool counted = false; ///< the exercise has its place in the tally
         Verdict verdict = Verdict::NotJudged;
@@ -103,4 +112,6 @@ private:
     ExampleTexts m_lookup;
     int m_correct = 0;
     int m_judged = 0;
+    std::unique_ptr<ReviewList> m_review; ///< the learner's mistakes (study_fukusyu.txt)
+    QString m_run; ///< tells this run from others, for the review set
 };
