@@ -53,6 +53,19 @@ void ResizeKit::setDesignGeometry(QWidget *widget, const QRect &rect)
     kit->apply(widget);
 }
 
+void ResizeKit::setDesignFontPixels(QWidget *widget, int pixels)
+{
+    widget->setProperty(kFontInPixels, true);
+    widget->setProperty(kFontSize, double(pixels));
+    if (ResizeKit *kit = kitOf(widget)) {
+        kit->apply(widget);
+        return;
+    }
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
+}
+
 QRect ResizeKit::designGeometry(const QWidget *widget)
 {
     const QVariant value = widget->property(kGeometry);

@@ -18,6 +18,8 @@ public:
     /// Places \a widget at \a rect in design coordinates (relative to its parent), scaled to the
     /// window's current size. Works for any control of a window that has a kit, else sets it as is.
     static void setDesignGeometry(QWidget *widget, const QRect &rect);
+    /// Gives \a widget a font of \a pixels at the design size, scaled with the window like the others.
+    static void setDesignFontPixels(QWidget *widget, int pixels);
     /// The design geometry of \a widget (its plain geometry when its window has no kit).
     static QRect designGeometry(const QWidget *widget);
 

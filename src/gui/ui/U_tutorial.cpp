@@ -3,6 +3,7 @@
 #include "ui_U_tutorial.h"
 
 #include "DocumentView.h"
+#include "ExerciseRow.h"
 #include "Messages.h"
 #include "ResizeKit.h"
 #include "StatusHints.h"
@@ -62,6 +63,10 @@ const char16_t kReviewDescription[]
       u"復習の問題から外れます。";
 const char16_t kAllTablesDescription[]
     = u"補助表の項目を指定しないで＜出題する＞をクリックすると、全ての補助表を対象として、ランダムに問題を出題します。";
+
+// The design sizes of an exercise's text and of the verdict beside it, in pixels.
+constexpr int ExercisePixels = 15;
+constexpr int VerdictPixels = 13;
 
 QFont pixelFont(const QString &family, int pixels, bool bold)
 {
@@ -141,7 +146,7 @@ TTutorialDialog::TTutorialDialog(QWidget *parent, std::shared_ptr<AnalysisData> 
     for (LinkLabel *link : {m_ui->Lhint1, m_ui->Lhint2, m_ui->Lhint3})
         connect(link, &LinkLabel::clicked, this, [this, link] { Lhint1Click(link); });
     for (int k = 0; k < 3; ++k) {
-        m_slots[k].verdict->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 13, true));
+        m_slots[k].verdict->setFont(pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), VerdictPixels, true));
         connect(m_slots[k].answerBox, &QLineEdit::returnPressed, this, [this, k] { judge(k); });
     }
     showScore();
@@ -163,7 +168,10 @@ TTutorialDialog::TTutorialDialog(QWidget *parent, std::shared_ptr<AnalysisData> 
         connect(link, &LinkLabel::clicked, this, [this, link] { LkihonClick(link); });
     connect(m_ui->Bclose, &QPushButton::clicked, this, &TTutorialDialog::BcloseClick);
 
+    m_exerciseRow = m_ui->STren1->geometry(); // every slot's row has the same place in its panel
     m_resizeKit = new ResizeKit(this, QSize(1080, 712));
+    for (int k = 0; k < 3; ++k)
+        layoutExerciseRow(k);
     InstallStatusHints(this, m_ui->StatusBar1);
 }
 
@@ -189,12 +197,35 @@ void TTutorialDialog::ResetExercises()
         slot.answerArea->clear();
         slot.verdict->clear();
     }
+    for (int k = 0; k < 3; ++k)
+        layoutExerciseRow(k);
     for (SlotTexts &texts : m_slotTexts) {
         texts.asked = false; // the answers are kept for the mirrors, but nothing is judged against them
         texts.verdict = Verdict::NotJudged;
     }
     m_ui->CBhojokoumoku->setCurrentIndex(-1);
     m_ui->CBhojokoumoku->setEditText(QString());
+}
+
+void TTutorialDialog::layoutExerciseRow(int slot)
+{
+    const Slot &row = m_slots[slot];
+    const ExerciseRowFit fit = FitExerciseRow(row.exercise->text(), row.verdict->text(),
+        pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), ExercisePixels, true),
+        pixelFont(QStringLiteral("ＭＳ Ｐゴシック"), VerdictPixels, true), m_exerciseRow);
+    ResizeKit::setDesignGeometry(row.exercise, fit.exercise);
+    ResizeKit::setDesignFontPixels(row.exercise, fit.exercisePixels);
+    row.exercise->setWordWrap(fit.wrapped);
+    // two lines take the room of the padding; the frame stays
+    row.exercise->setStyleSheet(fit.wrapped
+            ? QStringLiteral("background: white; border: 1px solid #a0a0a0; padding: 0px;")
+            : QStringLiteral("background: white; border: 1px solid #a0a0a0; padding: 2px;"));
+    // an empty verdict keeps a sliver at the end of the row, beside the whole text
+    ResizeKit::setDesignGeometry(row.verdict,
+        fit.verdict.isEmpty() ? QRect(m_exerciseRow.right() + 1, m_exerciseRow.y(), 1, m_exerciseRow.height())
+                              : fit.verdict);
+    ResizeKit::setDesignFontPixels(row.verdict, fit.verdictPixels);
+    row.verdict->setWordWrap(fit.wrapped);
 }
 
 void TTutorialDialog::showProgress()
@@ -383,6 +414,7 @@ void TTutorialDialog::BquesClick()
         }
         m_slotTexts[k] = {texts.hint, texts.answer, exercises.at(k).number, exercises.at(k).setCode, true};
         m_slots[k].exercise->setText(QStringLiteral("[") + exercises.at(k).number + QStringLiteral("] ") + texts.title);
+        layoutExerciseRow(k);
     }
     showLookupMirrors();
     if (m_state->fixedOrderMode())
@@ -430,6 +462,7 @@ void TTutorialDialog::judge(int slot)
     }
     QLabel *label = m_slots[slot].verdict;
     label->setText(judgement.text);
+    layoutExerciseRow(slot);
     label->setStyleSheet(judgement.verdict == Verdict::Correct ? QStringLiteral("color: #008000;")
             : judgement.verdict == Verdict::Wrong              ? QStringLiteral("color: #e00000;")
                                                                : QStringLiteral("color: #606060;"));

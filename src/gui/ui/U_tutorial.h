@@ -76,6 +76,8 @@ private:
     /// A judged answer of \a slot joins or leaves the review set, which is saved at once.
     void recordForReview(int slot, Verdict verdict);
     void showReviewCount();
+    /// Places the exercise text and the verdict of \a slot side by side without covering each other.
+    void layoutExerciseRow(int slot);
     int slotOf(QObject *sender, const char *prefix) const;
 
     /// The controls of one exercise slot; the hidden labels only mirror the slot's texts.
@@ -114,4 +116,5 @@ private:
     int m_judged = 0;
     std::unique_ptr<ReviewList> m_review; ///< the learner's mistakes (study_fukusyu.txt)
     QString m_run; ///< tells this run from others, for the review set
+    QRect m_exerciseRow; ///< the design place of the exercise row in its slot panel
 };
