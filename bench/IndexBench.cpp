@@ -142,6 +142,27 @@ void BM_ExampleBuild(benchmark::State &state)
         [] { return MakeReidaiData([](const QString &) {}); });
 }
 
+/// The example master of the full tree: the sample's examples and the real books of the class sets.
+void BM_ExampleBuildFullTree(benchmark::State &state)
+{
+    QString ndc9 = qEnvironmentVariable("TAXEL_NDC9");
+    if (ndc9.isEmpty())
+        ndc9 = QStringLiteral(TAXEL_NDC9_DEFAULT);
+    const QString master = ndc9 + QStringLiteral("/StudyTaxel/Reidai_All.csv");
+    if (!QFile::exists(master)) {
+        state.SkipWithError("no full tree");
+        return;
+    }
+    int result = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        freshRoot(master, QStringLiteral("Reidai_All.csv"), QStringLiteral("ReidaiData"));
+        state.ResumeTiming();
+        result = MakeReidaiData([](const QString &) {});
+    }
+    state.counters["examples"] = result;
+}
+
 void BM_ExampleBuildReference(benchmark::State &state)
 {
     timeBuilds(state, freshExampleRoot, g_slowExampleRoot, g_slowExampleMs, [] { return reference::MakeReidaiData(); });
@@ -190,6 +211,7 @@ BENCHMARK(BM_SearchAnd)->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {0}})->Args({0, 1})
 BENCHMARK(BM_SearchOr)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExampleBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExampleBuildReference)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ExampleBuildFullTree)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
