@@ -18,7 +18,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTAXEL_FUZZ=ON -DTAXEL_G
 cmake --build build-fuzz -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
 status=0
-for target in linelist commatext keylist example_lookup topic_page schedule; do
+for target in linelist commatext keylist example_lookup topic_page schedule analysis answer progress; do
     corpus=build-fuzz/corpus/$target
     mkdir -p "$corpus" build-fuzz/artifacts
     echo "== fuzz_$target for $what"
