@@ -133,6 +133,46 @@ now_ms
 start_ms=$NOW
 
 # ---------------------------------------------------------------------------------------------------
+# texts: picked with the event's own random numbers, so every event uses the same count of them
+
+words=(日本 図書館 歴史 文学 日本史 東京都 小説 児童文学 会話 英語 伝記 地理 経済 哲学 数学 音楽 料理 学校図書館
+    分類 件名 百科事典 新聞 雑誌 統計 法律 宗教 美術 スポーツ 言語 フランス 中国 アメリカ 北海道 沖縄 江戸時代
+    明治 戦争 環境 コンピュータ ことわざ 俳句 詩 戯曲 随筆 しょうせつ ニホン 青森県 太平洋 宇宙 動物 植物)
+numbers=(913.6 302.121 017 210.07 520.36 291.36 410.1 403 161 911.56 007.6 289.1 383.81 748 016.2 0 9 00 999
+    999.999 1.2.3 .5 913. 913.60 302.1210 210.0001 914.6 933 S913.6 k12 A1 REI_0)
+wide=(０１７．６ ９１３．６ ２１０．０７ ３０２．１２１ ０ ９９９ ．６ ５２０．３６ １２３４５６７８９０)
+marks=('／' '/' '\' ',' '，' '、' '。' "'" '"' ';' '*' '?' '%' '$' '(' ')' '[' ']' '{' '}' '<' '>' '&' '|' '~'
+    '^' '#' '@' '!' '…' '・' '：' '＠' '＋' '+' '=' '-' '_' '　' ' ' '%s%n' '../../' '*.*')
+strange=('😀' '𠮷野家' '①②③' 'ｱｲｳｴｵ' 'ﾄｼｮｶﾝ' 'Ä ö ß' 'ünïcödé' '한국어' 'Ελληνικά' '∑∞≠' '♪♫' '〜～' '髙﨑')
+long_units=(0 1 2 3 4 5 6 7 8 9 . ０ １ ２ ３ ４ ５ ６ ７ ８ ９ ． 図 書 館 歴 史 文 学 の ／ ' ' a Z 🙂 ①)
+
+pick_text() { # pick_text R1 R2 R3: sets TEXT
+    local r1=$1 r2=$2 r3=$3
+    case $((r1 % 20)) in
+    0 | 1 | 2 | 3) TEXT=${words[r2 % ${#words[@]}]} ;;
+    4 | 5) TEXT="${words[r2 % ${#words[@]}]} ${words[r3 % ${#words[@]}]}" ;;
+    6) TEXT="${words[r2 % ${#words[@]}]}／${words[r3 % ${#words[@]}]}" ;;
+    7 | 8) TEXT=${wide[r2 % ${#wide[@]}]} ;;
+    9 | 10 | 11 | 12) TEXT=${numbers[r2 % ${#numbers[@]}]} ;;
+    13) TEXT="${marks[r2 % ${#marks[@]}]}${marks[r3 % ${#marks[@]}]}${marks[(r2 + r3) % ${#marks[@]}]}" ;;
+    14) TEXT='' ;;
+    15 | 16)
+        # a long run of 200 to 399 characters from a small generator seeded with R2
+        local n=$((200 + r3 % 200)) s=$r2 i
+        TEXT=''
+        for ((i = 0; i < n; i++)); do
+            s=$(((s * 1103515245 + 12345) & 0x7fffffff))
+            TEXT+=${long_units[(s >> 16) % ${#long_units[@]}]}
+        done
+        ;;
+    17) TEXT=${strange[r2 % ${#strange[@]}]} ;;
+    18) TEXT="${numbers[r2 % ${#numbers[@]}]} ${words[r3 % ${#words[@]}]}" ;;
+    19) TEXT="  ${wide[r2 % ${#wide[@]}]}  ${numbers[r3 % ${#numbers[@]}]} " ;;
+    esac
+}
+
+
+# ---------------------------------------------------------------------------------------------------
 # the private desktop; everything started here is stopped again on exit
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/taxel-soak.XXXXXX")
@@ -200,6 +240,61 @@ if [ -z "$display" ]; then
 fi
 export DISPLAY=$display
 
+# xdotool types a character missing from the keyboard map by binding it to a spare key for the one
+# press; every such change makes each X client reload its keyboard map, which costs openbox about
+# 70 ms a character (long texts left it seconds behind with focus and closing windows) and makes the
+# program read a character with the next one's mapping when typed faster than that. So the characters
+# of the texts are put on keys that the input never presses (keypad, F13 and up, multimedia, unused
+# key codes), two to a key, before any client starts.
+declare -A mapped=()
+premap_keys() {
+    local dump free=() chars=() c s i lines='' keymap
+    dump=$(timeout 10 xkbcomp -xkb "$display" - 2>/dev/null) || return
+    mapfile -t free < <(
+        printf '%s\n' "$dump" | sed -n '/^xkb_symbols/,/^};/p' |
+            sed -nE 's/^[[:space:]]*key[[:space:]]+<([^>]+)>[[:space:]]*\{[[:space:]]*\[[[:space:]]*(XF86[A-Za-z0-9_]+|F(1[3-9]|2[0-9]|3[0-5])|KP_(Home|Up|Prior|Left|Begin|Right|End|Down|Next|Insert|Delete|Divide|Multiply|Subtract|Add|Decimal|Equal|Separator|[0-9]))[[:space:]]*[],].*/\1/p'
+        # key codes with a name but no symbols
+        comm -23 <(printf '%s\n' "$dump" | sed -n '/^xkb_keycodes/,/^};/p' |
+            sed -nE 's/^[[:space:]]*<([^>]+)>[[:space:]]*=[[:space:]]*[0-9]+;.*/\1/p' | sort -u) \
+            <(printf '%s\n' "$dump" | sed -n '/^xkb_symbols/,/^};/p' |
+                sed -nE 's/^[[:space:]]*key[[:space:]]+<([^>]+)>.*/\1/p' | sort -u)
+    )
+    for s in "${words[@]}" "${wide[@]}" "${marks[@]}" "${strange[@]}" "${long_units[@]}"; do
+        for ((i = 0; i < ${#s}; i++)); do
+            c=${s:i:1}
+            [[ $c == [[:ascii:]] ]] && continue
+            [ -n "${mapped[$c]:-}" ] && continue
+            mapped[$c]=1
+            chars+=("$c")
+        done
+    done
+    local k=0 a b
+    for ((i = 0; i < ${#chars[@]} && k < ${#free[@]}; i += 2, k++)); do
+        printf -v a 'U%04X' "'${chars[i]}"
+        if [ $((i + 1)) -lt ${#chars[@]} ]; then
+            printf -v b 'U%04X' "'${chars[i + 1]}"
+        else
+            b=$a
+        fi
+        lines+="    key <${free[k]}> { type=\"TWO_LEVEL\", [ $a, $b ] };"$'\n'
+    done
+    # characters beyond the spare keys stay unmapped (and are typed slowly)
+    for ((; i < ${#chars[@]}; i++)); do unset "mapped[${chars[i]}]"; done
+    keymap=$(timeout 10 setxkbmap -display "$display" -print 2>/dev/null) || return
+    # `xkb_symbols { include "..." };` takes the keys after its include
+    local line out=''
+    while IFS= read -r line; do
+        if [[ $line == *xkb_symbols*include*'};'* ]]; then
+            out+="${line%\};*}"$'\n'"$lines"$'\t};\n'
+        else
+            out+="$line"$'\n'
+        fi
+    done <<<"$keymap"
+    printf '%s' "$out" >"$tmp/keymap.xkb"
+    timeout 20 xkbcomp -w 0 "$tmp/keymap.xkb" "$display" >/dev/null 2>&1 || mapped=()
+}
+premap_keys
+
 env -i "${base_env[@]}" DISPLAY="$display" openbox --sm-disable >"$tmp/openbox.out" 2>&1 &
 wm_pid=$!
 for _ in $(seq 100); do
@@ -215,6 +310,7 @@ done
     echo "# seed=$seed minutes=$minutes build=$build_dir root=$root"
     echo "# replay: SOAK_SEED=$seed scripts/soak.sh $minutes $build_dir $root"
     echo "# started $(date '+%Y-%m-%d %H:%M:%S'), display $display, data copy $tmp/run/StudyTaxel"
+    echo "# keyboard: ${#mapped[@]} characters of the texts on spare keys"
     echo "# lines: wall clock, seconds since start, event number, target window, input"
 } >&"$logfd"
 
@@ -433,50 +529,16 @@ key_in() { # key_in KEY [REPEAT]
     fi
 }
 
-# ---------------------------------------------------------------------------------------------------
-# texts: picked with the event's own random numbers, so every event uses the same count of them
-
-words=(日本 図書館 歴史 文学 日本史 東京都 小説 児童文学 会話 英語 伝記 地理 経済 哲学 数学 音楽 料理 学校図書館
-    分類 件名 百科事典 新聞 雑誌 統計 法律 宗教 美術 スポーツ 言語 フランス 中国 アメリカ 北海道 沖縄 江戸時代
-    明治 戦争 環境 コンピュータ ことわざ 俳句 詩 戯曲 随筆 しょうせつ ニホン 青森県 太平洋 宇宙 動物 植物)
-numbers=(913.6 302.121 017 210.07 520.36 291.36 410.1 403 161 911.56 007.6 289.1 383.81 748 016.2 0 9 00 999
-    999.999 1.2.3 .5 913. 913.60 302.1210 210.0001 914.6 933 S913.6 k12 A1 REI_0)
-wide=(０１７．６ ９１３．６ ２１０．０７ ３０２．１２１ ０ ９９９ ．６ ５２０．３６ １２３４５６７８９０)
-marks=('／' '/' '\' ',' '，' '、' '。' "'" '"' ';' '*' '?' '%' '$' '(' ')' '[' ']' '{' '}' '<' '>' '&' '|' '~'
-    '^' '#' '@' '!' '…' '・' '：' '＠' '＋' '+' '=' '-' '_' '　' ' ' '%s%n' '../../' '*.*')
-strange=('😀' '𠮷野家' '①②③' 'ｱｲｳｴｵ' 'ﾄｼｮｶﾝ' 'Ä ö ß' 'ünïcödé' '한국어' 'Ελληνικά' '∑∞≠' '♪♫' '〜～' '髙﨑')
-long_units=(0 1 2 3 4 5 6 7 8 9 . ０ １ ２ ３ ４ ５ ６ ７ ８ ９ ． 図 書 館 歴 史 文 学 の ／ ' ' a Z 🙂 ①)
-
-pick_text() { # pick_text R1 R2 R3: sets TEXT
-    local r1=$1 r2=$2 r3=$3
-    case $((r1 % 20)) in
-    0 | 1 | 2 | 3) TEXT=${words[r2 % ${#words[@]}]} ;;
-    4 | 5) TEXT="${words[r2 % ${#words[@]}]} ${words[r3 % ${#words[@]}]}" ;;
-    6) TEXT="${words[r2 % ${#words[@]}]}／${words[r3 % ${#words[@]}]}" ;;
-    7 | 8) TEXT=${wide[r2 % ${#wide[@]}]} ;;
-    9 | 10 | 11 | 12) TEXT=${numbers[r2 % ${#numbers[@]}]} ;;
-    13) TEXT="${marks[r2 % ${#marks[@]}]}${marks[r3 % ${#marks[@]}]}${marks[(r2 + r3) % ${#marks[@]}]}" ;;
-    14) TEXT='' ;;
-    15 | 16)
-        # a long run of 200 to 399 characters from a small generator seeded with R2
-        local n=$((200 + r3 % 200)) s=$r2 i
-        TEXT=''
-        for ((i = 0; i < n; i++)); do
-            s=$(((s * 1103515245 + 12345) & 0x7fffffff))
-            TEXT+=${long_units[(s >> 16) % ${#long_units[@]}]}
-        done
-        ;;
-    17) TEXT=${strange[r2 % ${#strange[@]}]} ;;
-    18) TEXT="${numbers[r2 % ${#numbers[@]}]} ${words[r3 % ${#words[@]}]}" ;;
-    19) TEXT="  ${wide[r2 % ${#wide[@]}]}  ${numbers[r3 % ${#numbers[@]}]} " ;;
-    esac
-}
-
 type_text() {
-    local delay=8
-    # characters outside the keyboard map are typed through a remapped key; given too little time the
-    # program reads the next mapping and gets the wrong character
-    [[ $TEXT == *[![:ascii:]]* ]] && delay=30
+    local delay=8 i c
+    # a character outside the keyboard map is typed through a remapped key, which needs time
+    for ((i = 0; i < ${#TEXT}; i++)); do
+        c=${TEXT:i:1}
+        [[ $c == [[:ascii:]] ]] || [ -n "${mapped[$c]:-}" ] || {
+            delay=30
+            break
+        }
+    done
     if [ -z "$TEXT" ]; then
         key_in Return
         return

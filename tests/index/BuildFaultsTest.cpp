@@ -4,7 +4,9 @@
 #include "IndexTestData.h"
 #include "TestSupport.h"
 
+#include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
+#include "datafiles/LineList.h"
 #include "index/ExampleBuilder.h"
 #include "index/ItemIndexBuilder.h"
 
@@ -103,4 +105,68 @@ TEST(BuildFaults, ExampleBuildReportsTheFailingFileAndKeepsTheOthersWhole)
     QFile::remove(root.path(kExamples)); // the folder is missing
     EXPECT_FALSE(failureOf(buildExamples).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(root.path(kExamples)));
+}
+
+TEST(BuildFaults, OnAFullDiskEachFileIsOldOrNewAndTheMessageSaysWhatToRebuild)
+{
+    FullDisk disk(512);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    static const auto master = [](int items) {
+        QStringList lines;
+        for (int i = 1; i <= items; ++i)
+            lines.append(QStringLiteral("%1,/%2,%3項目,,a,b,,%1") // every item a keyword file of its own
+                             .arg(i)
+                             .arg(100 + i % 800)
+                             .arg(QChar(static_cast<char16_t>(0x4E00 + 37 * i))));
+        return lines;
+    };
+    auto writeMaster = [](const QString &root, int items) {
+        LineList list; // code page 932 does not hold every one of these: UTF-8 then, as Taxel writes it
+        list.lines() = master(items);
+        list.saveToFile(root + QStringLiteral("/StudyTaxel/Koumoku_All.csv"));
+    };
+    // what the index looks like when there is room: built from 40 items, then again from 400
+    TempRoot roomy;
+    roomy.makeFolder(kIndex);
+    writeMaster(roomy.root(), 40);
+    ASSERT_GT(buildIndex(), 0);
+    writeMaster(roomy.root(), 400);
+    ASSERT_GT(buildIndex(), 0);
+    const QMap<QString, QByteArray> fresh = SnapshotTree(roomy.path(kIndex));
+
+    TempRoot placeholder; // sets the root back afterwards
+    DataRoot::setRoot(disk.path());
+    QDir(disk.path()).mkpath(kIndex);
+    QDir(disk.path()).mkpath(kExamples);
+    auto write = [&](const QString &relative, const QStringList &lines) {
+        LineList list;
+        list.lines() = lines;
+        list.saveToFile(disk.path() + QLatin1Char('/') + relative);
+    };
+    writeMaster(disk.path(), 40);
+    ASSERT_GT(buildIndex(), 0);
+    const QMap<QString, QByteArray> old = SnapshotTree(disk.path() + QLatin1Char('/') + kIndex);
+    writeMaster(disk.path(), 400);
+    write(QStringLiteral("StudyTaxel/Reidai_All.csv"), {QStringLiteral("5,題,ヒント,010")});
+    // a little room is left: some index files are written before the disk is full
+    write(QStringLiteral("spare"), QStringList(300, QStringLiteral("x")));
+    disk.fill();
+    QFile::remove(disk.path() + QStringLiteral("/spare"));
+
+    const QString failure = failureOf(buildIndex);
+    EXPECT_TRUE(failure.contains(QStringLiteral("ディスクの空き容量が足りません"))) << failure.toStdString();
+    EXPECT_TRUE(failure.contains(QStringLiteral("項目インデックス（StudyTaxel\\KoumokuIndex）は書き換えの途中です")))
+        << failure.toStdString();
+    const QMap<QString, QByteArray> after = SnapshotTree(disk.path() + QLatin1Char('/') + kIndex);
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        EXPECT_TRUE(it.value() == old.value(it.key()) || it.value() == fresh.value(it.key())) << it.key().toStdString();
+    for (auto it = old.cbegin(); it != old.cend(); ++it)
+        EXPECT_TRUE(after.contains(it.key())) << "an old file is never lost: " << it.key().toStdString();
+    EXPECT_TRUE(leftovers(disk.path()).isEmpty());
+
+    disk.fill();
+    EXPECT_TRUE(
+        failureOf(buildExamples).contains(QStringLiteral("例題ファイル（StudyTaxel\\ReidaiData）は元のままです")));
+    EXPECT_TRUE(leftovers(disk.path()).isEmpty());
 }

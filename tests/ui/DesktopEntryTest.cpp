@@ -2,6 +2,7 @@
 
 #include "app/DesktopEntry.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -50,4 +51,14 @@ TEST(DesktopEntryFile, PointsAtTheBinFolderUnderTheDataRootAndFailsQuietly)
     EXPECT_EQ(saveShortcutFile(desktop.path() + QStringLiteral("/missing/Taxel.desktop"), QStringLiteral("t"),
                   QStringLiteral("p"), QStringLiteral("d")),
         -1);
+
+    // a full desktop gets no shortcut, not half of one
+    FullDisk disk;
+    if (!disk.mounted())
+        return;
+    disk.fill();
+    EXPECT_EQ(saveShortcutFile(disk.path() + QStringLiteral("/Taxel.desktop"), QStringLiteral("t"), QStringLiteral("p"),
+                  QStringLiteral("d")),
+        -1);
+    EXPECT_TRUE(QDir(disk.path()).entryList(QDir::Files).isEmpty()) << "no temporary file is left";
 }

@@ -1,5 +1,6 @@
 #include "WindowTestSupport.h"
 
+#include "datafiles/DataRoot.h"
 #include "datafiles/ProgramRandom.h"
 #include "learning/PracticeState.h"
 #include "ui/Messages.h"
@@ -302,4 +303,36 @@ TEST_F(PracticeWindowTest, AFailedProgressSaveSaysSoAndKeepsThePreviousFile)
     click("BsaveLast");
     EXPECT_EQ(messages.messages().size(), 3);
     EXPECT_FALSE(messages.messages().contains(PracticeState::savedMessage()));
+}
+
+TEST(PracticeWindowFullDisk, SavingOntoAFullDiskSaysWhyKeepsTheFileAndTheWindowGoesOn)
+{
+    FullDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.reason().toStdString();
+    TempRoot placeholder; // gives the root back afterwards
+    DataRoot::setRoot(disk.path());
+    const QString folder = disk.path() + QStringLiteral("/StudyTaxel/ReidaiData/");
+    QDir().mkpath(folder);
+    for (const auto &[name, bytes] : {std::pair {"ren_num_kihon.txt", QByteArray("1\r\n2\r\n3\r\n")},
+             {"REI_kihon.txt", QByteArray("1,a,h,010\r\n2,b,h,020\r\n3,c,h,030\r\n")},
+             {"study_kihon.txt", QByteArray("1\r\n")}}) {
+        QFile file(folder + QString::fromLatin1(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    MessageRecorder messages;
+    TTutorialDialog window;
+    UserInput::openStudyWindow(&window);
+    UserInput::click(child<QWidget>(&window, "RBkihon"));
+    UserInput::click(child<QWidget>(&window, "Bques"));
+    disk.fill();
+    UserInput::click(child<QWidget>(&window, "BsaveLast"));
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_TRUE(messages.messages().first().contains(QStringLiteral("ディスクの空き容量が足りません")));
+    QFile kept(folder + QStringLiteral("study_kihon.txt"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("1\r\n"));
+    UserInput::click(child<QWidget>(&window, "Bques"));
+    EXPECT_EQ(shownText(&window, "LlastNum"), QStringLiteral("3")) << "the window goes on";
 }

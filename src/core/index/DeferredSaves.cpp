@@ -1,7 +1,10 @@
 #include "DeferredSaves.h"
 
 #include "datafiles/DataRoot.h"
+#include "datafiles/FileError.h"
+#include "datafiles/FileSync.h"
 
+#include <QFileInfo>
 #include <array>
 #include <memory>
 
@@ -204,11 +207,27 @@ QByteArray DeferredSaves::bytesOf(const File &f) const
     return f.m_exact ? f.m_bytes : bytesFor(f.m_lines, f.m_saveEncoding);
 }
 
-void DeferredSaves::writeAll(const std::function<void(const File &)> &beforeWrite)
+void DeferredSaves::writeAll(const std::function<void(const File &)> &beforeWrite, const QString &output)
 {
+    std::size_t written = 0;
     for (File *f : m_saveOrder) {
         if (beforeWrite)
             beforeWrite(*f);
-        WriteFileAtomically(f->m_path, bytesOf(*f), LineList::Durability::Unsynced);
+        try {
+            WriteFileAtomically(f->m_path, bytesOf(*f), LineList::Durability::Unsynced);
+        } catch (const FileError &error) {
+            // Each file is whole, old or new; the output as a whole is only when none or all are new.
+            if (written == 0)
+                throw FileError(error.text() + QStringLiteral("\n%1は元のままです。").arg(output));
+            throw FileError(error.text()
+                + QStringLiteral("\n%1は書き換えの途中です（%2 個のファイルのうち %3 個を書き換えました）。"
+                                 "空きを作ってから、もう一度作成して下さい。")
+                      .arg(output)
+                      .arg(m_saveOrder.size())
+                      .arg(written));
+        }
+        ++written;
     }
+    if (!m_saveOrder.empty())
+        SyncFileSystemOf(QFileInfo(m_saveOrder.front()->m_path).absolutePath()); // once, for all of them
 }

@@ -60,9 +60,11 @@ public:
     void save(File &f);
 
     /// Writes every saved file once, in the order of their first saves, calling \a beforeWrite
-    /// with each file first (to create its folder). Throws the FileError of the first failing write;
-    /// files written before it stay.
-    void writeAll(const std::function<void(const File &)> &beforeWrite);
+    /// with each file first (to create its folder), each replacing its old one whole, and syncs
+    /// them once at the end. A failing write throws its FileError, which also says of \a output
+    /// (what the files make up) whether it is still as it was or was left half rewritten and must
+    /// be made again; files written before it stay.
+    void writeAll(const std::function<void(const File &)> &beforeWrite, const QString &output);
 
     /// The bytes the file holds after the sequence.
     QByteArray bytesOf(const File &f) const;

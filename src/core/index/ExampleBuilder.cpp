@@ -123,7 +123,7 @@ int MakeReidaiData(const MessageSink &show)
     if (changes > 0)
         blocks.save(*current);
 
-    blocks.writeAll({});
+    blocks.writeAll({}, QStringLiteral("例題ファイル（StudyTaxel\\ReidaiData）"));
     for (int letter = 0; letter < 6; ++letter)
         if (added[letter] > 0)
             lettered[letter].saveToFile(folder + letteredFileName(letter));

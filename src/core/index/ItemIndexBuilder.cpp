@@ -82,15 +82,17 @@ int MakeKoumokuIndex(const MessageSink &show, const std::function<void()> &worki
     }
 
     QSet<QString> folders;
-    files.writeAll([&](const DeferredSaves::File &f) {
-        // Creates "x", then "x/y"; a failure shows only through the failing write that follows.
-        const QString yFolder = f.path().section(QLatin1Char('/'), 0, -2);
-        if (folders.contains(yFolder))
-            return;
-        folders.insert(yFolder);
-        const QString xFolder = yFolder.section(QLatin1Char('/'), 0, -2);
-        QDir().mkdir(xFolder);
-        QDir().mkdir(yFolder);
-    });
+    files.writeAll(
+        [&](const DeferredSaves::File &f) {
+            // Creates "x", then "x/y"; a failure shows only through the failing write that follows.
+            const QString yFolder = f.path().section(QLatin1Char('/'), 0, -2);
+            if (folders.contains(yFolder))
+                return;
+            folders.insert(yFolder);
+            const QString xFolder = yFolder.section(QLatin1Char('/'), 0, -2);
+            QDir().mkdir(xFolder);
+            QDir().mkdir(yFolder);
+        },
+        QStringLiteral("項目インデックス（StudyTaxel\\KoumokuIndex）"));
     return written;
 }
