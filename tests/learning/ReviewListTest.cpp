@@ -7,6 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -77,3 +83,59 @@ TEST(LearnersFiles, AFullOrReadOnlyDiskKeepsTheProgressAndTheReviewSetAsTheyWere
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 3) << "no temporary file is left";
 }
+
+#ifdef Q_OS_UNIX
+TEST(LearnersFiles, TwoProgramsSavingAtOnceNeverLeaveAMixedEmptyOrMissingFile)
+{
+    // on memory where there is some: a thousand synced saves each
+    QTemporaryDir where((QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+        + QStringLiteral("/taxel-savers-XXXXXX"));
+    TempRoot placeholder;
+    DataRoot::setRoot(where.path());
+    QDir().mkpath(where.path() + QStringLiteral("/StudyTaxel/ReidaiData"));
+    const QString file = where.path() + QStringLiteral("/StudyTaxel/ReidaiData/study_kihon.txt");
+    {
+        PracticeState first;
+        first.saveProgress();
+    }
+    QList<pid_t> savers;
+    for (int writer = 0; writer < 2; ++writer) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            PracticeState state;
+            for (int i = 0; i < 1000; ++i) {
+                state.chooseStart(2 * i + writer); // one writer's numbers are even, the other's odd
+                state.saveProgress();
+            }
+            ::_exit(0);
+        }
+        savers.append(pid);
+    }
+    int reads = 0;
+    QStringList bad;
+    auto running = [&] {
+        for (pid_t pid : savers)
+            if (::waitpid(pid, nullptr, WNOHANG) == 0)
+                return true;
+        return false;
+    };
+    do {
+        QFile in(file);
+        const bool opened = in.open(QIODevice::ReadOnly);
+        const QByteArray bytes = opened ? in.readAll() : QByteArray("(missing)");
+        ++reads;
+        bool whole = bytes.endsWith("\r\n") && bytes.size() > 2;
+        for (qsizetype i = 0; whole && i + 2 < bytes.size(); ++i)
+            whole = bytes.at(i) >= '0' && bytes.at(i) <= '9';
+        if (!whole && bad.size() < 5)
+            bad.append(QString::fromLatin1(bytes.toPercentEncoding()));
+    } while (running());
+    for (pid_t pid : savers)
+        ::waitpid(pid, nullptr, 0);
+    EXPECT_TRUE(bad.isEmpty()) << bad.join(u' ').toStdString();
+    EXPECT_GT(reads, 10);
+    EXPECT_EQ(QDir(where.path() + QStringLiteral("/StudyTaxel/ReidaiData")).entryList(QDir::Files).size(), 1)
+        << "no temporary file is left";
+}
+#endif
