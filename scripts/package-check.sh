@@ -6,9 +6,9 @@
 #  2. unpacked with dpkg -x: the menu entry and the AppStream metadata validate;
 #  3. lintian reports no error;
 #  4. the unpacked taxel-admin, started from a folder without StudyTaxel/ by a user with a fresh
-#     home, copies the installed tree into the user's data folder, finds the NDC 9 items for 図書館
-#     (itself and through its window helper), saves progress into the copy, and the next start
-#     copies nothing.
+#     home, copies nothing, finds the NDC 9 items for 図書館 in the installed tree (itself and
+#     through its window helper), saves progress into the user's data folder alone, and a second
+#     user sees the same data; the installed tree is never written; a user's folder stays small.
 #   scripts/package-check.sh [BUILD_FOLDER]      (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -61,21 +61,26 @@ admin() {
     (cd "$work/elsewhere" && env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen \
         "$root/usr/bin/taxel-admin" "$@")
 }
-copy=$home/.local/share/Taxel/StudyTaxel
+user=$home/.local/share/Taxel
+snapshot() { (cd "$root/usr/share/taxel" && find . -type f -printf '%p %s %T@\n' | sort | md5sum); }
+installed_before=$(snapshot)
+start=$(date +%s%N)
 admin --json search 図書館 >"$work/search.json"
-[ -d "$copy" ] || fail "no copy in $copy"
-diff -rq "$root/usr/share/taxel/StudyTaxel" "$copy" || fail "the user's copy differs from the installed tree"
+echo "first start with a fresh home: $((($(date +%s%N) - start) / 1000000)) ms"
+[ -z "$(find "$home" -type f 2>/dev/null)" ] || fail "the first start wrote: $(find "$home" -type f | head -3)"
 grep -q '"[0-9]*,図書館,トショカン,総記,図書館．図書館学,010,' "$work/search.json" ||
     fail "search 図書館 finds no NDC 9 item: $(head -c 400 "$work/search.json")"
 admin --json koumoku query:図書館 | grep -q '図書館学,010,' || fail "the window helper finds no item"
 admin practice set:kihon start:3 save >/dev/null
-[ "$(tr -d '\r\n' <"$copy/ReidaiData/study_kihon.txt")" = 3 ] || fail "progress was not saved into the copy"
+[ "$(tr -d '\r\n' <"$user/StudyTaxel/ReidaiData/study_kihon.txt")" = 3 ] || fail "progress was not saved into the user's folder"
 [ ! -e "$root/usr/share/taxel/StudyTaxel/ReidaiData/study_kihon.txt" ] || fail "progress went into the installed tree"
-before=$(stat -c %i "$copy")
-start=$(date +%s%N)
-admin search 図書館 >/dev/null
-[ "$(stat -c %i "$copy")" = "$before" ] && [ "$(tr -d '\r\n' <"$copy/ReidaiData/study_kihon.txt")" = 3 ] ||
-    fail "the second start copied again"
-[ -z "$(find "$home/.local/share/Taxel" -maxdepth 1 -name '.StudyTaxel*')" ] || fail "a copy left something behind"
-echo "second start: $((($(date +%s%N) - start) / 1000000)) ms, nothing copied"
+[ "$(find "$user" -type f | wc -l)" -le 2 ] || fail "the user's folder holds more than the learner's files: $(find "$user" -type f | head)"
+echo "the user's folder after a saved progress: $(du -sk "$user" | cut -f1) KiB"
+[ "$(du -sk "$user" | cut -f1)" -lt 100 ] || fail "the user's folder takes 100 KiB or more"
+
+second=$work/home2
+mkdir -p "$second"
+(cd "$work/elsewhere" && env -u XDG_DATA_HOME HOME="$second" QT_QPA_PLATFORM=offscreen \
+    "$root/usr/bin/taxel-admin" --json search 図書館) | cmp -s - "$work/search.json" || fail "a second user sees other data"
+[ "$(snapshot)" = "$installed_before" ] || fail "the installed tree was written"
 echo "package check passed"

@@ -250,15 +250,15 @@ declare -A mapped=()
 premap_keys() {
     local dump free=() chars=() c s i lines='' keymap
     dump=$(timeout 10 xkbcomp -xkb "$display" - 2>/dev/null) || return
-    mapfile -t free < <(
-        printf '%s\n' "$dump" | sed -n '/^xkb_symbols/,/^};/p' |
-            sed -nE 's/^[[:space:]]*key[[:space:]]+<([^>]+)>[[:space:]]*\{[[:space:]]*\[[[:space:]]*(XF86[A-Za-z0-9_]+|F(1[3-9]|2[0-9]|3[0-5])|KP_(Home|Up|Prior|Left|Begin|Right|End|Down|Next|Insert|Delete|Divide|Multiply|Subtract|Add|Decimal|Equal|Separator|[0-9]))[[:space:]]*[],].*/\1/p'
-        # key codes with a name but no symbols
-        comm -23 <(printf '%s\n' "$dump" | sed -n '/^xkb_keycodes/,/^};/p' |
-            sed -nE 's/^[[:space:]]*<([^>]+)>[[:space:]]*=[[:space:]]*[0-9]+;.*/\1/p' | sort -u) \
-            <(printf '%s\n' "$dump" | sed -n '/^xkb_symbols/,/^};/p' |
-                sed -nE 's/^[[:space:]]*key[[:space:]]+<([^>]+)>.*/\1/p' | sort -u)
-    )
+    # the keypad but Enter, F13 and up, the multimedia and language keys, and the unnamed codes (Innn)
+    local spare='KP[0-9]|KPDL|KPAD|KPSU|KPMU|KPDV|KPEQ|KPDC|KPSP|FK1[3-9]|FK2[0-4]|I[0-9]+|MUTE|VOL-|VOL\+|POWR'
+    spare+='|STOP|AGAI|PROP|UNDO|FRNT|COPY|OPEN|PAST|FIND|CUT|HELP|LNFD|HKTG|AB11|JPCM|AE13|HENK|MUHE|KATA|HIRA'
+    spare+='|HNGL|HJCV'
+    mapfile -t free < <(printf '%s\n' "$dump" | sed -n '/^xkb_keycodes/,/^};/p' |
+        sed -nE 's/^[[:space:]]*<([^>]+)>[[:space:]]*=[[:space:]]*([0-9]+);.*/\1 \2/p' |
+        while read -r name code; do
+            ((code <= 255)) && [[ $name =~ ^($spare)$ ]] && echo "$name"
+        done)
     for s in "${words[@]}" "${wide[@]}" "${marks[@]}" "${strange[@]}" "${long_units[@]}"; do
         for ((i = 0; i < ${#s}; i++)); do
             c=${s:i:1}
@@ -291,7 +291,16 @@ premap_keys() {
         fi
     done <<<"$keymap"
     printf '%s' "$out" >"$tmp/keymap.xkb"
-    timeout 20 xkbcomp -w 0 "$tmp/keymap.xkb" "$display" >/dev/null 2>&1 || mapped=()
+    # a fresh server now and then drops the first map it is sent: the map in force must hold the first
+    # character
+    printf -v a 'U%04X' "'${chars[0]}"
+    for _ in 1 2 3 4 5; do
+        timeout 20 xkbcomp -w 0 "$tmp/keymap.xkb" "$display" >/dev/null 2>&1
+        dump=$(timeout 10 xkbcomp -xkb "$display" - 2>/dev/null)
+        [[ $dump == *"$a"* ]] && return
+        sleep 0.5
+    done
+    mapped=()
 }
 premap_keys
 

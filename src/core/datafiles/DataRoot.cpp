@@ -1,7 +1,5 @@
 #include "DataRoot.h"
 
-#include "FileSync.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -11,8 +9,11 @@
 #include <QStorageInfo>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 QString g_root;
+QString g_installed; ///< the installed tree read beneath the user's folder; empty when there is none
 
 QString cleanAbsolute(const QString &dir)
 {
@@ -44,65 +45,13 @@ QString mountPoint(const QString &workingDir)
     return mount.isEmpty() ? QDir::rootPath() : cleanAbsolute(mount);
 }
 
-/// Copies one file into a new file, writable by its owner as progress files must be. Unlike
-/// QFile::copy it does not sync each file to the disk: the tree is synced once, as a whole.
-bool copyFile(const QString &source, const QString &target, QString *error)
+/// The files a learner's use of the program writes (the rest of a tree is the package's).
+bool isLearnersFile(const QString &relative)
 {
-    QFile in(source);
-    QFile out(target);
-    if (!in.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(source, in.errorString());
-        return false;
-    }
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-            in.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        *error = QStringLiteral("cannot create %1: %2").arg(target, out.errorString());
-        return false;
-    }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot read %1: %2").arg(source, in.errorString());
-        return false;
-    }
-    if (out.write(bytes) != bytes.size() || !out.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(target, out.errorString());
-        return false;
-    }
-    return true;
-}
-
-/// Copies the tree \a from into the new folder \a to, files and folders alike. A linked folder
-/// is refused rather than copied without its content.
-bool copyTree(const QString &from, const QString &to, QString *error)
-{
-    if (!QDir().mkpath(to)) {
-        *error = QStringLiteral("cannot create %1").arg(to);
-        return false;
-    }
-    QDirIterator it(
-        from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QFileInfo info = it.fileInfo();
-        const QString target = to + source.mid(from.size());
-        if (info.isDir() && info.isSymLink()) {
-            *error = QStringLiteral("%1 is a link to a folder").arg(source);
-            return false;
-        }
-        if (info.isDir()) {
-            if (!QDir().mkpath(target)) {
-                *error = QStringLiteral("cannot create %1").arg(target);
-                return false;
-            }
-            continue;
-        }
-        if (!copyFile(source, target, error))
-            return false;
-    }
-    // the content is on the disk before the tree is renamed into place; only the file system of
-    // the copy is synced, so a slow stick elsewhere does not hold up the start
-    SyncFileSystemOf(to);
-    return true;
+    static const QStringList files {QStringLiteral("StudyTaxel/ReidaiData/study_kihon.txt"),
+        QStringLiteral("StudyTaxel/ReidaiData/study_ouyou.txt"),
+        QStringLiteral("StudyTaxel/ReidaiData/study_fukusyu.txt")};
+    return files.contains(relative);
 }
 } // namespace
 
@@ -125,58 +74,83 @@ QString installedRoot(const QString &programFolder, const QString &relative)
     return holdsTree(folder) ? folder : QString();
 }
 
-UserCopy provideUserCopy(const QString &installedRoot, const QString &userFolder, QString *error)
+OldCopy tidyOldCopy(const QString &installedRoot, const QString &userFolder)
 {
-    QString reason;
-    if (!error)
-        error = &reason;
+    OldCopy result;
     const QString folder = cleanAbsolute(userFolder);
-    const QString target = folder + QStringLiteral("/StudyTaxel");
-    if (QFileInfo(target).isDir())
-        return UserCopy::Present;
-    if (!QDir().mkpath(folder)) {
-        *error = QStringLiteral("cannot create %1").arg(folder);
-        return UserCopy::Failed;
-    }
-    // never stale while its program runs, however long a copy takes; a crashed program's is taken over
+    const QString tree = folder + QStringLiteral("/StudyTaxel");
+    // only the full copy of an older version holds the schedules; the program never writes them
+    if (!QFileInfo(tree + QStringLiteral("/TaxelData/Saimoku_0.txt")).isFile())
+        return result;
+    // two programs starting at once: one tidies, the other waits and finds it done
     QLockFile lock(folder + QStringLiteral("/.StudyTaxel.lock"));
     lock.setStaleLockTime(0);
     if (!lock.lock()) {
-        *error = QStringLiteral("cannot lock %1").arg(folder);
-        return UserCopy::Failed;
+        result.error = QStringLiteral("cannot lock %1").arg(folder);
+        return result;
     }
-    if (QFileInfo(target).isDir())
-        return UserCopy::Present; // made by another start while this one waited
-    const QString partial = folder + QStringLiteral("/.StudyTaxel.partial");
-    QDir(partial).removeRecursively(); // what an interrupted copy left
-    if (!copyTree(cleanAbsolute(installedRoot) + QStringLiteral("/StudyTaxel"), partial, error)) {
-        QDir(partial).removeRecursively();
-        return UserCopy::Failed;
+    if (!QFileInfo(tree + QStringLiteral("/TaxelData/Saimoku_0.txt")).isFile())
+        return result; // tidied by another start while this one waited
+    result.found = true;
+    const QString installed = cleanAbsolute(installedRoot);
+    // the schedule that marks the copy goes last, so that a tidy cut off is taken up at the next start
+    const QString marker = tree + QStringLiteral("/TaxelData/Saimoku_0.txt");
+    QDirIterator it(tree, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString relative = QDir(folder).relativeFilePath(file);
+        if (isLearnersFile(relative) || file == marker)
+            continue;
+        if (QFileInfo(installed + QLatin1Char('/') + relative).isFile()) {
+            if (QFile::remove(file))
+                ++result.removed;
+            else
+                result.kept.append(relative);
+        } else {
+            result.kept.append(relative);
+        }
     }
-    if (!QDir().rename(partial, target)) {
-        QDir(partial).removeRecursively();
-        *error = QStringLiteral("cannot rename %1 to %2").arg(partial, target);
-        return UserCopy::Failed;
-    }
-    return UserCopy::Copied;
+    if (!QFileInfo(installed + QStringLiteral("/StudyTaxel/TaxelData/Saimoku_0.txt")).isFile()
+        || !QFile::remove(marker))
+        result.kept.append(QDir(folder).relativeFilePath(marker));
+    // the folders the copy leaves empty, deepest first
+    QStringList folders;
+    QDirIterator dirs(tree, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (dirs.hasNext())
+        folders.append(dirs.next());
+    std::sort(folders.begin(), folders.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    for (const QString &empty : folders)
+        QDir().rmdir(empty);
+    QDir(folder + QStringLiteral("/.StudyTaxel.partial")).removeRecursively(); // what an interrupted copy left
+    return result;
 }
 
 StartRoot startRoot(
     const QString &given, const QString &workingDir, const QString &installedRoot, const QString &userFolder)
 {
+    const QString installed = installedRoot.isEmpty() ? QString() : cleanAbsolute(installedRoot);
+    const QString user = userFolder.isEmpty() ? QString() : cleanAbsolute(userFolder);
     const QString near = findNear(given, workingDir);
-    if (!near.isEmpty())
-        return {near, QString()};
-    if (installedRoot.isEmpty() || userFolder.isEmpty())
-        return {mountPoint(workingDir), QString()};
-    QString error;
-    if (provideUserCopy(installedRoot, userFolder, &error) != UserCopy::Failed)
-        return {cleanAbsolute(userFolder), QString()};
-    // the data is still found, read-only; saving progress reports its own failure
-    return {cleanAbsolute(installedRoot),
-        QStringLiteral(
-            "学習データを %1 にコピーできませんでした（%2）。インストールされたデータを読み取り専用で使います。")
-            .arg(QDir::toNativeSeparators(cleanAbsolute(userFolder)), error)};
+    // a start inside the user's folder or the installed tree (the desktop shortcut's working
+    // folder) is an installed program's start like any other
+    const bool layered = !installed.isEmpty() && !user.isEmpty() && given.isEmpty()
+        && (near.isEmpty() || near == user || near == installed);
+    if (!layered)
+        return {near.isEmpty() ? mountPoint(workingDir) : near, QString(), QString()};
+
+    StartRoot start {user, installed, QString()};
+    if (!QDir().mkpath(user)) {
+        start.problem = QStringLiteral("学習データのフォルダ %1 を作れませんでした。学習の記録は保存できません。")
+                            .arg(QDir::toNativeSeparators(user));
+        return start;
+    }
+    const OldCopy old = tidyOldCopy(installed, user);
+    if (!old.error.isEmpty())
+        start.problem = QStringLiteral("以前の版の学習データを整理できませんでした（%1）。").arg(old.error);
+    else if (!old.kept.isEmpty())
+        start.problem = QStringLiteral("以前の版の学習データを整理しました。次のファイルは残しています：%1")
+                            .arg(old.kept.join(QStringLiteral("、")));
+    return start;
 }
 
 QString startUp(const QString &given, const QString &installedRelative)
@@ -185,13 +159,19 @@ QString startUp(const QString &given, const QString &installedRelative)
     const QString installed = installedRoot(QCoreApplication::applicationDirPath(), installedRelative);
     const StartRoot start = startRoot(given, QDir::currentPath(), installed,
         installed.isEmpty() ? QString() : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    setRoot(start.root);
+    setRoot(start.root, start.installed);
     return start.problem;
 }
 
-void setRoot(const QString &root)
+void setRoot(const QString &root, const QString &installed)
 {
     g_root = cleanAbsolute(root);
+    g_installed = installed.isEmpty() ? QString() : cleanAbsolute(installed);
+}
+
+QString installed()
+{
+    return g_installed;
 }
 
 QString root()
@@ -201,12 +181,29 @@ QString root()
     return g_root;
 }
 
-QString path(QStringView relative)
+namespace {
+QString under(const QString &base, QStringView relative)
 {
-    const QString base = root();
     if (base.endsWith(QLatin1Char('/')))
         return base + relative.toString();
     return base + QLatin1Char('/') + relative.toString();
+}
+} // namespace
+
+QString path(QStringView relative)
+{
+    const QString own = under(root(), relative);
+    if (g_installed.isEmpty() || QFileInfo::exists(own))
+        return own;
+    return under(g_installed, relative);
+}
+
+QString writePath(QStringView relative)
+{
+    const QString own = under(root(), relative);
+    if (!g_installed.isEmpty())
+        QDir().mkpath(QFileInfo(own).absolutePath()); // the user's folder holds only what was written
+    return own;
 }
 
 bool fileExists(const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 /// The folder that plays the drive's root: the one that holds "StudyTaxel/".
@@ -20,25 +21,34 @@ QString applicationName();
 /// the installed default tree "StudyTaxel/"; else an empty text.
 QString installedRoot(const QString &programFolder, const QString &relative);
 
-enum class UserCopy { Present, Copied, Failed };
+/// What tidying a full copy of the tree made by an older version found.
+struct OldCopy
+{
+    bool found = false; ///< there was one
+    int removed = 0; ///< files of the copy that the installed tree also has, removed
+    QStringList kept; ///< other files found there, kept (relative to the user's folder)
+    QString error;
+};
 
-/// Makes sure \a userFolder holds "StudyTaxel/": when it does not, the installed tree under
-/// \a installedRoot is copied there. The copy is made in a hidden sibling folder and renamed into
-/// place once complete, under a lock, so an interrupted or failed copy never leaves a
-/// "StudyTaxel/" behind (the next call removes what it left and copies again) and two programs
-/// starting at once make one copy. \a error receives the reason of a failure.
-UserCopy provideUserCopy(const QString &installedRoot, const QString &userFolder, QString *error = nullptr);
+/// An older version copied the whole installed tree into the user's folder, which would hide the
+/// data of every later package. When \a userFolder holds such a copy, every file of it that
+/// \a installedRoot also has is removed, whatever its content; the learner's files (progress, the
+/// review set) and anything else are kept. Runs under a lock, so that two programs starting at
+/// once do it once.
+OldCopy tidyOldCopy(const QString &installedRoot, const QString &userFolder);
 
 struct StartRoot
 {
-    QString root;
-    /// Why the user's copy could not be made (the root is then the installed tree itself); empty
-    /// when there was no problem.
+    QString root; ///< where files are written, and looked up first
+    QString installed; ///< the installed tree, read where the root has no file; empty when none
+    /// a one-line message for the learner (a folder that could not be made, an old copy tidied
+    /// with files kept); empty when there is nothing to say
     QString problem;
 };
 
 /// The rule at start-up: \a given, else the nearest "StudyTaxel/" from \a workingDir upwards, else,
-/// when \a installedRoot is not empty, \a userFolder with its copy of the installed tree, else
+/// when \a installedRoot is not empty, \a userFolder with the installed tree read in place beneath
+/// it (also when the nearest "StudyTaxel/" is the user's folder or the installed tree itself), else
 /// the root of the file system \a workingDir lies on.
 StartRoot startRoot(
     const QString &given, const QString &workingDir, const QString &installedRoot, const QString &userFolder);
@@ -49,12 +59,19 @@ StartRoot startRoot(
 /// Returns the problem text (empty when none).
 QString startUp(const QString &given, const QString &installedRelative);
 
-/// Sets the root for the rest of the run; \a root is made absolute.
-void setRoot(const QString &root);
+/// Sets the root for the rest of the run, and the installed tree read beneath it (none when empty);
+/// both are made absolute.
+void setRoot(const QString &root, const QString &installed = QString());
 QString root();
+/// The installed tree read beneath the root, or an empty text.
+QString installed();
 
-/// "StudyTaxel/Koumoku_All.csv" → "<root>/StudyTaxel/Koumoku_All.csv".
+/// Where a data path is read: "StudyTaxel/Koumoku_All.csv" → "<root>/StudyTaxel/Koumoku_All.csv",
+/// or, beneath a user's folder, the installed tree's file when the user's folder has none.
 QString path(QStringView relative);
+/// Where a data path is written: always under the root; beneath a user's folder, the folders it
+/// needs are made.
+QString writePath(QStringView relative);
 
 /// True when a file (not a folder) exists at \a path.
 bool fileExists(const QString &path);

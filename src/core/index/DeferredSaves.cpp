@@ -99,13 +99,14 @@ bool DeferredSaves::fitsCp932(QStringView text)
     return true;
 }
 
-DeferredSaves::File &DeferredSaves::file(const QString &path)
+DeferredSaves::File &DeferredSaves::file(const QString &path, const QString &readPath)
 {
     File *&slot = m_byPath[path];
     if (!slot) {
         m_files.push_back(std::make_unique<File>());
         slot = m_files.back().get();
         slot->m_path = path;
+        slot->m_readPath = readPath.isEmpty() ? path : readPath;
     }
     return *slot;
 }
@@ -122,10 +123,10 @@ bool DeferredSaves::load(File &f)
 {
     if (!f.m_probed) {
         f.m_probed = true;
-        f.m_exists = DataRoot::fileExists(f.m_path);
+        f.m_exists = DataRoot::fileExists(f.m_readPath);
         if (f.m_exists) {
             LineList disk;
-            disk.loadFromFile(f.m_path);
+            disk.loadFromFile(f.m_readPath);
             reset(f, disk.lines());
             f.m_detected = disk.encoding();
         }

@@ -33,6 +33,7 @@ public:
     private:
         friend class DeferredSaves;
         QString m_path;
+        QString m_readPath;
         QStringList m_lines;
         bool m_probed = false; // the disk has been asked whether the file exists
         bool m_exists = false; // exists at this point of the sequence
@@ -45,8 +46,9 @@ public:
         QByteArray m_bytes;
     };
 
-    /// The file at \a path (absolute), created on first use. References stay valid.
-    File &file(const QString &path);
+    /// The file written at \a path (absolute), created on first use; it is read at \a readPath
+    /// where that is given (a user's folder writes what the installed tree holds). References stay valid.
+    File &file(const QString &path, const QString &readPath = QString());
 
     /// "If the file exists, load it into the list": true when it was loaded (the list then takes
     /// its encoding). Reads the disk the first time a file is met; throws FileError when an

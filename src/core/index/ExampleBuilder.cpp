@@ -60,12 +60,13 @@ int MakeReidaiData(const MessageSink &show)
         show(QStringLiteral("例題データを読み込むことができませんでした！"));
         return -1;
     }
-    const QString folder = DataRoot::path(DataPaths::exampleFolder()) + QLatin1Char('/');
+    // read where the data is, written into the root (beneath a user's folder, the user's own)
+    const QString folder = DataPaths::exampleFolder() + QLatin1Char('/');
 
     std::array<LineList, 6> lettered;
     std::array<int, 6> added {};
     for (int letter = 0; letter < 6; ++letter) {
-        const QString path = folder + letteredFileName(letter);
+        const QString path = DataRoot::path(folder + letteredFileName(letter));
         if (DataRoot::fileExists(path))
             lettered[letter].loadFromFile(path);
     }
@@ -75,7 +76,8 @@ int MakeReidaiData(const MessageSink &show)
     // written once at the end with the bytes the step-by-step work would leave.
     DeferredSaves blocks;
     auto enter = [&](int block) {
-        DeferredSaves::File &f = blocks.file(folder + QStringLiteral("REI_%1.txt").arg(block));
+        const QString relative = folder + QStringLiteral("REI_%1.txt").arg(block);
+        DeferredSaves::File &f = blocks.file(DataRoot::writePath(relative), DataRoot::path(relative));
         if (!blocks.load(f))
             blocks.reset(f, EmptyExampleBlock(block));
         return &f;
@@ -126,6 +128,6 @@ int MakeReidaiData(const MessageSink &show)
     blocks.writeAll({}, QStringLiteral("例題ファイル（StudyTaxel\\ReidaiData）"));
     for (int letter = 0; letter < 6; ++letter)
         if (added[letter] > 0)
-            lettered[letter].saveToFile(folder + letteredFileName(letter));
+            lettered[letter].saveToFile(DataRoot::writePath(folder + letteredFileName(letter)));
     return placed;
 }

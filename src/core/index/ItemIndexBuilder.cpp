@@ -63,7 +63,7 @@ int MakeKoumokuIndex(const MessageSink &show, const std::function<void()> &worki
 
     // The index files are worked out in memory, in the order the lines come, and each is written
     // once at the end with the bytes that loading, extending and saving it line by line would give.
-    const QString indexFolder = DataRoot::path(DataPaths::keywordIndexFolder());
+    const QString indexFolder = DataPaths::keywordIndexFolder();
     DeferredSaves files;
     QHash<int, DeferredSaves::File *> byNumbers;
     int written = 0;
@@ -71,8 +71,10 @@ int MakeKoumokuIndex(const MessageSink &show, const std::function<void()> &worki
         for (const IndexEntry &entry : IndexEntriesOf(masterLine)) {
             const IndexNumbers n = IndexNumbersOf(entry.key);
             DeferredSaves::File *&slot = byNumbers[(n.x << 14) | (n.y << 7) | n.z];
-            if (!slot)
-                slot = &files.file(indexFolder + QStringLiteral("/%1/%2/%3").arg(n.x).arg(n.y).arg(n.z));
+            if (!slot) {
+                const QString relative = indexFolder + QStringLiteral("/%1/%2/%3").arg(n.x).arg(n.y).arg(n.z);
+                slot = &files.file(DataRoot::writePath(relative), DataRoot::path(relative));
+            }
             if (!files.load(*slot))
                 files.reset(*slot, {});
             files.add(*slot, entry.line);

@@ -247,7 +247,7 @@ void PracticeState::saveProgress()
 {
     m_progress.clear();
     m_progress.add(m_progressDisplay);
-    m_progress.saveToFile(DataRoot::path(ProgressFilePath(m_progressKind)), LineList::Durability::Synced);
+    m_progress.saveToFile(DataRoot::writePath(ProgressFilePath(m_progressKind)), LineList::Durability::Synced);
 }
 
 void PracticeState::chooseStart(int index)

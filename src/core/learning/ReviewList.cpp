@@ -37,7 +37,7 @@ void ReviewList::save() const
     LineList list;
     for (const ReviewEntry &entry : m_entries)
         list.add(JoinCommaText({QString::number(entry.setCode), entry.number, entry.rightRun}));
-    list.saveToFile(DataRoot::path(filePath()), LineList::Durability::Synced);
+    list.saveToFile(DataRoot::writePath(filePath()), LineList::Durability::Synced);
 }
 
 int ReviewList::indexOf(int setCode, const QString &number) const
