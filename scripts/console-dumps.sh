@@ -9,8 +9,6 @@ build=${2:-build}
 admin="$build/src/taxel-admin"
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$out"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 dump() { # NAME TREE COMMAND STEP...
     local name=$1 tree=$2
@@ -24,8 +22,17 @@ numbers() { # the class numbers of the schedule and section files of TREE, every
         | iconv -f CP932 -t UTF-8 2>/dev/null | tr -d '\r' | cut -d, -f1 | tr -d '/' | sort -u | awk -v s="$step" 'NR % s == 0'
 }
 
+# the trees are copied first: the practice window writes the review set as it goes, and every run
+# starts from the same files
+trees=${TMPDIR:-/tmp}/taxel-console-dumps # a fixed place: the dumps name the files they show
+rm -rf "$trees" && mkdir -p "$trees"
+trap 'rm -rf "$trees"' EXIT
 for tree in sample ndc9; do
-    root="$build/$tree"
+    cp -r "$build/$tree" "$trees/$tree"
+done
+
+for tree in sample ndc9; do
+    root="$trees/$tree"
     step=1
     [ "$tree" = ndc9 ] && step=60
     for n in $(numbers "$root" "$step"); do

@@ -219,7 +219,7 @@ base_env=(HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.loc
 display=''
 for n in $(seq 90 199); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1400x900x24 -nolisten tcp >"$tmp/xvfb.out" 2>&1 &
+    Xvfb ":$n" -screen 0 1400x900x24 -nolisten tcp -noreset >"$tmp/xvfb.out" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         kill -0 "$xvfb_pid" 2>/dev/null || break
@@ -291,16 +291,12 @@ premap_keys() {
         fi
     done <<<"$keymap"
     printf '%s' "$out" >"$tmp/keymap.xkb"
-    # a fresh server now and then drops the first map it is sent: the map in force must hold the first
-    # character
+    # the map in force must hold the first character (the server runs with -noreset: the reset when
+    # its last client leaves would bring back the old map)
     printf -v a 'U%04X' "'${chars[0]}"
-    for _ in 1 2 3 4 5; do
-        timeout 20 xkbcomp -w 0 "$tmp/keymap.xkb" "$display" >/dev/null 2>&1
-        dump=$(timeout 10 xkbcomp -xkb "$display" - 2>/dev/null)
-        [[ $dump == *"$a"* ]] && return
-        sleep 0.5
-    done
-    mapped=()
+    timeout 20 xkbcomp -w 0 "$tmp/keymap.xkb" "$display" >/dev/null 2>&1
+    dump=$(timeout 10 xkbcomp -xkb "$display" - 2>/dev/null)
+    [[ $dump == *"$a"* ]] || mapped=()
 }
 premap_keys
 
@@ -514,7 +510,10 @@ click_in() {
     [ "$button" = 4 ] && name=wheel-up
     [ "$button" = 5 ] && name=wheel-down
     [ "$repeat" -gt 1 ] && name+="x$repeat"
-    send "$name $x,$y" mousemove "$ax" "$ay" click --repeat "$repeat" --delay 60 "$button"
+    # (xdotool waits its --delay after a click too)
+    local gap=10
+    [ "$repeat" -gt 1 ] && gap=70
+    send "$name $x,$y" mousemove "$ax" "$ay" click --repeat "$repeat" --delay "$gap" "$button"
 }
 
 drag_in() {
@@ -539,7 +538,7 @@ key_in() { # key_in KEY [REPEAT]
 }
 
 type_text() {
-    local delay=8 i c
+    local delay=4 i c
     # a character outside the keyboard map is typed through a remapped key, which needs time
     for ((i = 0; i < ${#TEXT}; i++)); do
         c=${TEXT:i:1}
