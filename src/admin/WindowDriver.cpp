@@ -25,6 +25,11 @@ int RunWindowDriver(AdminContext &ctx, QDialog *window, const QStringList &steps
     const DriverStateFn &state)
 {
     MessageRecorder recorder;
+    // TAXEL_SCREENSHOT=FILE.png keeps a picture of the window as the steps left it; the text
+    // cursor does not blink then, so that the same steps give the same picture
+    const QString picture = qEnvironmentVariable("TAXEL_SCREENSHOT");
+    if (!picture.isEmpty())
+        QApplication::setCursorFlashTime(0);
     UserInput::openStudyWindow(window);
     for (const QString &text : steps) {
         DriverStep step;
@@ -48,8 +53,6 @@ int RunWindowDriver(AdminContext &ctx, QDialog *window, const QStringList &steps
             return 1;
         }
     }
-    // TAXEL_SCREENSHOT=FILE.png keeps a picture of the window as the steps left it
-    const QString picture = qEnvironmentVariable("TAXEL_SCREENSHOT");
     if (!picture.isEmpty()) {
         QElapsedTimer timer; // documents are rendered in the background: give them a moment
         timer.start();
