@@ -24,6 +24,8 @@
 
 namespace {
 
+DataTree g_tree; ///< the full tree measured, set once at the start
+
 /// Times of single calls, in microseconds.
 struct Times
 {
@@ -71,7 +73,7 @@ void search(benchmark::State &state, const QString &query, bool orSearch, bool e
     int hits = 0;
     for (auto _ : state)
         times.us.push_back(timeOne(
-            state, [&] { hits = (orSearch ? SearchKoumokuOr(query, exact) : SearchKoumokuAnd(query, exact)).result; }));
+            state, [&] { hits = (orSearch ? SearchKoumokuOr(g_tree, query, exact) : SearchKoumokuAnd(g_tree, query, exact)).result; }));
     state.counters["hits"] = hits;
     report(state, times, g_search);
 }
@@ -81,7 +83,7 @@ void search(benchmark::State &state, const QString &query, bool orSearch, bool e
 QStringList itemClassNumbers()
 {
     LineList master;
-    master.loadFromFile(DataRoot::path(u"StudyTaxel/Koumoku_All.csv"));
+    master.loadFromFile(g_tree.path(u"StudyTaxel/Koumoku_All.csv"));
     QStringList numbers;
     for (const QString &line : master.lines()) {
         if (line.startsWith(QLatin1Char('*')))
@@ -101,7 +103,7 @@ void BM_ScheduleLookup(benchmark::State &state)
     QStringList schedules[10];
     for (int d = 0; d <= 9; ++d) {
         LineList list;
-        list.loadFromFile(DataRoot::path(ScheduleFilePath(d)));
+        list.loadFromFile(g_tree.path(ScheduleFilePath(d)));
         schedules[d] = list.lines();
     }
     Times times;
@@ -141,7 +143,7 @@ void analyseOne(const AnalysisData &data, const QString &number, AnalysisState &
 void BM_AnalysisEnter(benchmark::State &state)
 {
     const QStringList numbers = itemClassNumbers();
-    const AnalysisData data = AnalysisData::load();
+    const AnalysisData data = AnalysisData::load(g_tree);
     AnalysisState view;
     Times times;
     qsizetype next = 0;
@@ -159,7 +161,7 @@ void BM_WholeTreeAnalysis(benchmark::State &state)
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        const AnalysisData data = AnalysisData::load();
+        const AnalysisData data = AnalysisData::load(g_tree);
         const double loadMs = timer.nsecsElapsed() / 1e6;
         const QStringList numbers = scheduleNumbers(data);
         AnalysisState view;
@@ -218,7 +220,7 @@ int main(int argc, char **argv)
             qPrintable(tree));
         return 1;
     }
-    DataRoot::setRoot(tree);
+    g_tree = DataTree(tree);
     std::printf("tree: %s\n", qPrintable(QFileInfo(tree).canonicalFilePath()));
     std::fflush(stdout);
 

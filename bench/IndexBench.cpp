@@ -85,7 +85,7 @@ void prepareExampleMaster()
     writeFile(g_exampleMaster, master.toBytes());
 }
 
-/// A new data root with an empty output folder and the master file, made the program's root.
+/// A new data root with an empty output folder and the master file.
 /// Trees are never deleted between runs: on some file systems mass deletion slows down the
 /// creation of files for minutes afterwards, which would measure the benchmark, not the builder.
 QString freshRoot(const QString &masterCopy, const QString &masterName, const QString &outputFolder)
@@ -93,7 +93,6 @@ QString freshRoot(const QString &masterCopy, const QString &masterName, const QS
     const QString root = g_work->path() + QStringLiteral("/root%1").arg(++g_roots);
     QDir().mkpath(root + QStringLiteral("/StudyTaxel/") + outputFolder);
     QFile::link(masterCopy, root + QStringLiteral("/StudyTaxel/") + masterName);
-    DataRoot::setRoot(root);
     return root;
 }
 
@@ -118,7 +117,7 @@ void timeBuilds(benchmark::State &state, QString (*makeRoot)(), QString &lastRoo
         state.ResumeTiming();
         QElapsedTimer timer;
         timer.start();
-        result = build();
+        result = build(DataTree(lastRoot));
         const double ms = timer.nsecsElapsed() / 1e6;
         bestMs = bestMs == 0 ? ms : std::min(bestMs, ms);
     }
@@ -128,18 +127,18 @@ void timeBuilds(benchmark::State &state, QString (*makeRoot)(), QString &lastRoo
 void BM_IndexBuild(benchmark::State &state)
 {
     timeBuilds(
-        state, freshIndexRoot, g_fastIndexRoot, g_fastIndexMs, [] { return MakeKoumokuIndex([](const QString &) {}); });
+        state, freshIndexRoot, g_fastIndexRoot, g_fastIndexMs, [](const DataTree &tree) { return MakeKoumokuIndex(tree, [](const QString &) {}); });
 }
 
 void BM_IndexBuildReference(benchmark::State &state)
 {
-    timeBuilds(state, freshIndexRoot, g_slowIndexRoot, g_slowIndexMs, [] { return reference::MakeKoumokuIndex(); });
+    timeBuilds(state, freshIndexRoot, g_slowIndexRoot, g_slowIndexMs, [](const DataTree &tree) { return reference::MakeKoumokuIndex(tree); });
 }
 
 void BM_ExampleBuild(benchmark::State &state)
 {
     timeBuilds(state, freshExampleRoot, g_fastExampleRoot, g_fastExampleMs,
-        [] { return MakeReidaiData([](const QString &) {}); });
+        [](const DataTree &tree) { return MakeReidaiData(tree, [](const QString &) {}); });
 }
 
 /// The example master of the full tree: the sample's examples and the real books of the class sets.
@@ -156,38 +155,38 @@ void BM_ExampleBuildFullTree(benchmark::State &state)
     int result = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        freshRoot(master, QStringLiteral("Reidai_All.csv"), QStringLiteral("ReidaiData"));
+        const DataTree tree(freshRoot(master, QStringLiteral("Reidai_All.csv"), QStringLiteral("ReidaiData")));
         state.ResumeTiming();
-        result = MakeReidaiData([](const QString &) {});
+        result = MakeReidaiData(tree, [](const QString &) {});
     }
     state.counters["examples"] = result;
 }
 
 void BM_ExampleBuildReference(benchmark::State &state)
 {
-    timeBuilds(state, freshExampleRoot, g_slowExampleRoot, g_slowExampleMs, [] { return reference::MakeReidaiData(); });
+    timeBuilds(state, freshExampleRoot, g_slowExampleRoot, g_slowExampleMs, [](const DataTree &tree) { return reference::MakeReidaiData(tree); });
 }
 
 const char16_t *const kQueries[] = {u"図書館", u"日本", u"小説", u"日本 歴史", u"教育", u"化学", u"学校/図書館"};
 
 void BM_SearchAnd(benchmark::State &state)
 {
-    DataRoot::setRoot(g_fastIndexRoot);
+    const DataTree tree(g_fastIndexRoot);
     const QString query = QString::fromUtf16(kQueries[state.range(0)]);
     int hits = 0;
     for (auto _ : state)
-        hits = SearchKoumokuAnd(query, state.range(1) != 0).result;
+        hits = SearchKoumokuAnd(tree, query, state.range(1) != 0).result;
     state.SetLabel(query.toStdString() + (state.range(1) ? " exact" : ""));
     state.counters["hits"] = hits;
 }
 
 void BM_SearchOr(benchmark::State &state)
 {
-    DataRoot::setRoot(g_fastIndexRoot);
+    const DataTree tree(g_fastIndexRoot);
     const QString query = QStringLiteral("図書館 日本史 小説");
     int hits = 0;
     for (auto _ : state)
-        hits = SearchKoumokuOr(query, false).result;
+        hits = SearchKoumokuOr(tree, query, false).result;
     state.SetLabel(query.toStdString());
     state.counters["hits"] = hits;
 }
@@ -236,19 +235,15 @@ int main(int argc, char **argv)
     summary("example build", g_slowExampleMs, g_fastExampleMs);
     if (!g_fastIndexRoot.isEmpty() && !g_slowIndexRoot.isEmpty()) {
         identical &= sameTrees("item index", QStringLiteral("KoumokuIndex"), g_fastIndexRoot, g_slowIndexRoot);
-        DataRoot::setRoot(g_fastIndexRoot);
-        MakeKoumokuIndex([](const QString &) {});
-        DataRoot::setRoot(g_slowIndexRoot);
-        reference::MakeKoumokuIndex();
+        MakeKoumokuIndex(DataTree(g_fastIndexRoot), [](const QString &) {});
+        reference::MakeKoumokuIndex(DataTree(g_slowIndexRoot));
         identical &= sameTrees(
             "item index, built a second time", QStringLiteral("KoumokuIndex"), g_fastIndexRoot, g_slowIndexRoot);
     }
     if (!g_fastExampleRoot.isEmpty() && !g_slowExampleRoot.isEmpty()) {
         identical &= sameTrees("example files", QStringLiteral("ReidaiData"), g_fastExampleRoot, g_slowExampleRoot);
-        DataRoot::setRoot(g_fastExampleRoot);
-        MakeReidaiData([](const QString &) {});
-        DataRoot::setRoot(g_slowExampleRoot);
-        reference::MakeReidaiData();
+        MakeReidaiData(DataTree(g_fastExampleRoot), [](const QString &) {});
+        reference::MakeReidaiData(DataTree(g_slowExampleRoot));
         identical &= sameTrees(
             "example files, built a second time", QStringLiteral("ReidaiData"), g_fastExampleRoot, g_slowExampleRoot);
     }

@@ -18,16 +18,16 @@ namespace reference {
 
 /// The item index builder, line by line. \a koumokuIndex is the reused working list (its encoding
 /// carries over from file to file, as in the window that owns it).
-inline int MakeKoumokuIndex(LineList &koumokuIndex)
+inline int MakeKoumokuIndex(const DataTree &tree, LineList &koumokuIndex)
 {
     LineList kari;
-    const QString master = DataRoot::path(DataPaths::itemMaster());
+    const QString master = tree.path(DataPaths::itemMaster());
     if (!DataRoot::fileExists(master))
         return -1;
     kari.loadFromFile(master);
     if (kari.count() < 1)
         return -1;
-    const QString root = DataRoot::path(DataPaths::keywordIndexFolder());
+    const QString root = tree.path(DataPaths::keywordIndexFolder());
     LineList splter;
     int written = 0;
     for (int i = 0; i < kari.count(); ++i) {
@@ -74,23 +74,23 @@ inline int MakeKoumokuIndex(LineList &koumokuIndex)
     return written;
 }
 
-inline int MakeKoumokuIndex()
+inline int MakeKoumokuIndex(const DataTree &tree)
 {
     LineList koumokuIndex;
-    return MakeKoumokuIndex(koumokuIndex);
+    return MakeKoumokuIndex(tree, koumokuIndex);
 }
 
 /// The example database builder, step by step.
-inline int MakeReidaiData()
+inline int MakeReidaiData(const DataTree &tree)
 {
     LineList kari;
-    const QString master = DataRoot::path(DataPaths::exampleMaster());
+    const QString master = tree.path(DataPaths::exampleMaster());
     if (!DataRoot::fileExists(master))
         return -1;
     kari.loadFromFile(master);
     if (kari.count() < 1)
         return -1;
-    const QString folder = DataRoot::path(DataPaths::exampleFolder()) + QLatin1Char('/');
+    const QString folder = tree.path(DataPaths::exampleFolder()) + QLatin1Char('/');
     auto fillTemplate = [](LineList &list, int block) {
         list.clear();
         for (int i = 1; i <= 1000; ++i)

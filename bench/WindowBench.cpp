@@ -5,10 +5,9 @@
 //   bench_windows [--benchmark_filter=...]
 // The tree: $TAXEL_FULL_TREE, else the build's full tree. QT_QPA_PLATFORM defaults to offscreen.
 
-#include "app/AppWindows.h"
-#include "app/DesktopEntry.h"
 #include "app/Fonts.h"
 #include "app/TaxelApplication.h"
+#include "app/TaxelWindows.h"
 #include "app/U_taxel.h"
 #include "datafiles/DataRoot.h"
 #include "ui/Messages.h"
@@ -25,6 +24,20 @@
 #include <cstdio>
 
 namespace {
+
+DataTree g_tree; ///< the full tree, set once at the start
+MessageRecorder g_messages; ///< what the windows would have shown
+
+/// The services of the program on \a tree (its data read as the program reads it), but with the
+/// messages recorded, nothing handed to the desktop and no desktop entry written.
+WindowServices benchServices(const DataTree &tree)
+{
+    WindowServices services = ProgramServices(tree);
+    services.show = g_messages.sink();
+    services.openUrl = [](const QUrl &) {};
+    services.desktopFolder.clear();
+    return services;
+}
 
 /// Shows \a window and lets events run until the platform has exposed and painted it.
 void showAndWait(QWidget *window)
@@ -67,10 +80,10 @@ long statusKb(const char *key)
 void BM_MainWindowShown(benchmark::State &state)
 {
     for (auto _ : state) {
-        CreateWindows(false);
-        showAndWait(MainForm);
+        auto windows = std::make_unique<TaxelWindows>(benchServices(g_tree), false);
+        showAndWait(&windows->mainForm());
         state.PauseTiming();
-        DestroyWindows();
+        windows.reset();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
@@ -98,28 +111,26 @@ int main(int argc, char **argv)
     // the program's own start: application, fonts, the five windows, the main window shown
     // (without touching the desktop, and with the windows' messages recorded, not shown)
     TaxelApplication app(argc, argv);
-    DesktopEntry::setDesktopFolder(QStringLiteral("/nonexistent/desktop"));
-    MessageRecorder messages;
-    DataRoot::setRoot(tree);
+    g_tree = DataTree(tree);
     InstallFontSubstitutions();
-    CreateWindows(false);
-    showAndWait(MainForm);
+    auto windows = std::make_unique<TaxelWindows>(benchServices(g_tree), false);
+    showAndWait(&windows->mainForm());
     const double firstShownMs = sinceStart.nsecsElapsed() / 1e6;
     std::printf("tree: %s\nmain window first shown %.0f ms after the start of main\n",
         qPrintable(QFileInfo(tree).canonicalFilePath()), firstShownMs);
     std::fflush(stdout);
 
     // a learner's session: both search windows shown and used on the full tree
-    showAndWait(KoumokuDialog);
-    typeAndEnter(KoumokuDialog, "Ekoumoku", QStringLiteral("日本"));
-    typeAndEnter(KoumokuDialog, "Ekoumoku", QStringLiteral("日本 史"));
-    showAndWait(SaimokuDialog);
-    typeAndEnter(SaimokuDialog, "Esaimoku", QStringLiteral("913.6"));
-    typeAndEnter(SaimokuDialog, "Esaimoku", QStringLiteral("336.1"));
+    showAndWait(&windows->itemSearch());
+    typeAndEnter(&windows->itemSearch(), "Ekoumoku", QStringLiteral("日本"));
+    typeAndEnter(&windows->itemSearch(), "Ekoumoku", QStringLiteral("日本 史"));
+    showAndWait(&windows->analysis());
+    typeAndEnter(&windows->analysis(), "Esaimoku", QStringLiteral("913.6"));
+    typeAndEnter(&windows->analysis(), "Esaimoku", QStringLiteral("336.1"));
     std::printf("memory after showing and searching in the windows: peak %ld KB, resident %ld KB\n", statusKb("VmHWM:"),
         statusKb("VmRSS:"));
     std::fflush(stdout);
-    DestroyWindows();
+    windows.reset();
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

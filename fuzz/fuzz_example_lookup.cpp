@@ -20,7 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const QString examples = root.path() + QStringLiteral("/StudyTaxel/ReidaiData/REI_A.txt");
     static const bool made = [] {
         QDir(root.path()).mkpath(QStringLiteral("StudyTaxel/ReidaiData"));
-        DataRoot::setRoot(root.path());
         QFile(examples).open(QIODevice::WriteOnly);
         for (const char *name :
             {"REI_B.txt", "REI_F.txt", "REI_hojo.txt", "REI_0.txt", "REI_1.txt", "REI_kihon.txt", "REI_all.txt"})
@@ -37,10 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         out.write(file);
     out.close();
+    const DataTree tree(root.path());
     for (int slot = 1; slot <= 4; ++slot)
-        (void)FindReidai(number, ExampleSlot(slot), 0, false);
+        (void)FindReidai(tree, number, ExampleSlot(slot), 0, false);
     for (int setCode : {0, 1, 2, 12, 21, 22, 30})
         for (bool fixed : {false, true})
-            (void)FindReidai(number, ExampleCaller::Practice, setCode, fixed);
+            (void)FindReidai(tree, number, ExampleCaller::Practice, setCode, fixed);
     return 0;
 }

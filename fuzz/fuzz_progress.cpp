@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 
 #include "datafiles/DataRoot.h"
+#include "datafiles/ProgramRandom.h"
 #include "learning/PracticeState.h"
 #include "learning/ReviewList.h"
 
@@ -20,7 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const QString folder = root.path() + QStringLiteral("/StudyTaxel/ReidaiData/");
     static const bool made = [] {
         QDir(root.path()).mkpath(QStringLiteral("StudyTaxel/ReidaiData"));
-        DataRoot::setRoot(root.path());
         for (const char *list : {"ren_num_kihon.txt", "ren_num_ouyou.txt"}) {
             QFile file(folder + QString::fromLatin1(list));
             if (file.open(QIODevice::WriteOnly))
@@ -36,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         out.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
     out.close();
 
-    PracticeState state;
+    const DataTree tree(root.path());
+    PracticeState state(tree);
+    ProgramRandom random;
     QString message;
     const ExerciseLookup lookup = [](const QString &, int) {
         ExampleTexts texts;
@@ -48,14 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             state.chooseBasicOrClass(-1);
         else
             state.chooseAdvanced();
-        (void)state.setExercises(1, lookup, &message);
+        (void)state.setExercises(1, lookup, random, &message);
         state.stepBack();
     }
     ReviewList review;
-    review.load();
+    review.load(tree);
     review.answeredWrong(1, QStringLiteral("1"));
     review.answeredRight(1, QStringLiteral("1"), QStringLiteral("r"));
     state.chooseReview(review);
-    (void)state.setExercises(3, lookup, &message);
+    (void)state.setExercises(3, lookup, random, &message);
     return 0;
 }

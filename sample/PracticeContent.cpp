@@ -437,9 +437,9 @@ private:
     QHash<QString, QString> m_captions;
 };
 
-QStringList readLines(const QString &relative)
+QStringList readLines(const DataTree &tree, const QString &relative)
 {
-    const QString path = DataRoot::path(relative);
+    const QString path = tree.path(relative);
     if (!DataRoot::fileExists(path))
         return {};
     LineList list;
@@ -447,11 +447,11 @@ QStringList readLines(const QString &relative)
     return list.lines();
 }
 
-void writeLines(const QString &relative, const QStringList &lines)
+void writeLines(const DataTree &tree, const QString &relative, const QStringList &lines)
 {
     LineList list;
     list.lines() = lines;
-    list.saveToFile(DataRoot::path(relative));
+    list.saveToFile(tree.writePath(relative));
 }
 
 QString exampleFile(const QString &name)
@@ -459,19 +459,9 @@ QString exampleFile(const QString &name)
     return DataPaths::exampleFolder() + QLatin1Char('/') + name;
 }
 
-} // namespace
-
-Drills MakeDrills(const AnalysisData &data)
+/// Real books, numbered after the sample's examples, into the example master and the class lists.
+QString addRealBooks(const DataTree &tree, const AnalysisData &data, const QString &aozoraFile)
 {
-    return DrillMaker(data).make();
-}
-
-QStringList AddToTree(const QString &aozoraFile)
-{
-    QStringList report;
-    const AnalysisData data = AnalysisData::load();
-
-    // real books, numbered after the sample's examples
     QFile tsv(aozoraFile);
     if (!tsv.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("cannot read %1").arg(aozoraFile));
@@ -485,45 +475,63 @@ QStringList AddToTree(const QString &aozoraFile)
     std::array<QStringList, 10> classLists;
     const QList<Exercise> books = RealBooks(
         QString::fromUtf8(tsv.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts), 20001, divisions, &classLists);
-    QStringList master = readLines(DataPaths::exampleMaster());
+    QStringList master = readLines(tree, DataPaths::exampleMaster());
     for (const Exercise &book : books)
         master.append(book.line());
-    writeLines(DataPaths::exampleMaster(), master);
+    writeLines(tree, DataPaths::exampleMaster(), master);
     QStringList perClass;
     for (int d = 0; d <= 9; ++d) {
+        const QStringList &numbers = classLists[static_cast<std::size_t>(d)];
         const QString list = exampleFile(QStringLiteral("ren_num_%1.txt").arg(d));
-        writeLines(list, readLines(list) + classLists[static_cast<std::size_t>(d)]);
-        perClass.append(QStringLiteral("%1: %2").arg(d).arg(classLists[static_cast<std::size_t>(d)].size()));
+        writeLines(tree, list, readLines(tree, list) + numbers);
+        perClass.append(QStringLiteral("%1: %2").arg(d).arg(numbers.size()));
     }
-    report.append(QStringLiteral("real books: %1 (per class %2)").arg(books.size()).arg(perClass.join(u", ")));
+    return QStringLiteral("real books: %1 (per class %2)").arg(books.size()).arg(perClass.join(u", "));
+}
 
-    // drills, after the sample's k-numbered examples
+/// Drills, after the sample's k-numbered examples, into REI_hojo.txt and the table lists.
+QStringList addDrills(const DataTree &tree, const AnalysisData &data)
+{
     const Drills drills = MakeDrills(data);
-    QStringList hojo = readLines(exampleFile(QStringLiteral("REI_hojo.txt")));
-    QStringList all = readLines(exampleFile(QStringLiteral("ren_num_hojo.txt")));
+    QStringList hojo = readLines(tree, exampleFile(QStringLiteral("REI_hojo.txt")));
+    QStringList all = readLines(tree, exampleFile(QStringLiteral("ren_num_hojo.txt")));
     QStringList perTable;
     int total = 0;
     for (int t = 0; t < 10; ++t) {
+        const QList<Exercise> &kept = drills.kept[static_cast<std::size_t>(t)];
         const QString list = exampleFile(QStringLiteral("ren_num_hojo_%1.txt").arg(t));
-        QStringList numbers = readLines(list);
-        for (const Exercise &drill : drills.kept[static_cast<std::size_t>(t)]) {
+        QStringList numbers = readLines(tree, list);
+        for (const Exercise &drill : kept) {
             hojo.append(drill.line());
             numbers.append(drill.number);
             all.append(drill.number);
         }
-        writeLines(list, numbers);
-        total += static_cast<int>(drills.kept[static_cast<std::size_t>(t)].size());
-        perTable.append(QString::number(drills.kept[static_cast<std::size_t>(t)].size()));
+        writeLines(tree, list, numbers);
+        total += static_cast<int>(kept.size());
+        perTable.append(QString::number(kept.size()));
     }
-    writeLines(exampleFile(QStringLiteral("REI_hojo.txt")), hojo);
-    writeLines(exampleFile(QStringLiteral("ren_num_hojo.txt")), all);
-    report.append(QStringLiteral("drills: %1 kept (per table %2), %3 not shipped: they failed the proof")
-                      .arg(total)
-                      .arg(perTable.join(u", "))
-                      .arg(drills.failed));
+    writeLines(tree, exampleFile(QStringLiteral("REI_hojo.txt")), hojo);
+    writeLines(tree, exampleFile(QStringLiteral("ren_num_hojo.txt")), all);
+    QStringList report {QStringLiteral("drills: %1 kept (per table %2), %3 not shipped: they failed the proof")
+                            .arg(total)
+                            .arg(perTable.join(u", "))
+                            .arg(drills.failed)};
     for (const QString &failure : drills.failures)
         report.append(QStringLiteral("  not shipped: ") + failure);
     return report;
+}
+
+} // namespace
+
+Drills MakeDrills(const AnalysisData &data)
+{
+    return DrillMaker(data).make();
+}
+
+QStringList AddToTree(const DataTree &tree, const QString &aozoraFile)
+{
+    const AnalysisData data = AnalysisData::load(tree);
+    return QStringList {addRealBooks(tree, data, aozoraFile)} + addDrills(tree, data);
 }
 
 } // namespace PracticeContent

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 class AnalysisData;
+class DataTree;
 
 namespace PracticeContent {
 
@@ -57,6 +58,6 @@ Drills MakeDrills(const AnalysisData &data);
 /// Adds the real books of \a aozoraFile and the drills to the tree under the current data root:
 /// Reidai_All.csv, ren_num_0 … 9, REI_hojo.txt, ren_num_hojo_0 … 9 and ren_num_hojo.txt. Returns
 /// the lines the build prints. Throws FileError.
-QStringList AddToTree(const QString &aozoraFile);
+QStringList AddToTree(const DataTree &tree, const QString &aozoraFile);
 
 } // namespace PracticeContent

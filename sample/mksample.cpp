@@ -102,6 +102,72 @@ void renderPdf(const QString &from, const QString &to)
     }
 }
 
+/// Copies SRC (after FULL's files, which come first: a name written once is not written again from
+/// SRC) into \a target, converting the texts and rendering the documents; the item masters of the
+/// two are joined.
+void makeFiles(const QString &source, const QString &full, const QString &target)
+{
+    const QString itemMaster = QStringLiteral("Koumoku_All.csv");
+    QSet<QString> written;
+    QStringList relatives;
+    QStringList origins;
+    for (const QString &folder : full.isEmpty() ? QStringList {source} : QStringList {full, source}) {
+        QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString relative = QDir(folder).relativeFilePath(it.next());
+            if (written.contains(relative))
+                continue;
+            written.insert(relative);
+            relatives.append(relative);
+            origins.append(folder);
+        }
+    }
+    for (int i = 0; i < relatives.size(); ++i) {
+        const QString &relative = relatives.at(i);
+        const QString from = origins.at(i) + QLatin1Char('/') + relative;
+        QString to = target + QLatin1Char('/') + relative;
+        if (!full.isEmpty() && relative == itemMaster && QFileInfo::exists(source + QLatin1Char('/') + itemMaster)) {
+            saveLines(MasterJoin::JoinItemMasters(readUtf8Lines(full + QLatin1Char('/') + itemMaster),
+                          readUtf8Lines(source + QLatin1Char('/') + itemMaster)),
+                to);
+            continue;
+        }
+        QDir().mkpath(QFileInfo(to).path());
+        if (to.endsWith(QLatin1String(".pdf.txt"))) {
+            to.chop(4);
+            renderPdf(from, to);
+        } else if (to.endsWith(QLatin1String(".txt")) || to.endsWith(QLatin1String(".csv"))) {
+            convertText(from, to);
+        } else {
+            QFile::remove(to);
+            if (!QFile::copy(from, to))
+                throw FileError(QStringLiteral("cannot copy %1").arg(from));
+        }
+    }
+}
+
+/// Builds the keyword index and the example files of \a tree from its master files; false when a
+/// builder fails.
+bool buildFromMasters(const DataTree &tree, QTextStream &out)
+{
+    auto print = [&out](const QString &text) { out << text << '\n'; };
+    if (DataRoot::fileExists(tree.path(u"StudyTaxel/Koumoku_All.csv"))) {
+        QElapsedTimer timer;
+        timer.start();
+        const int lines = MakeKoumokuIndex(tree, print);
+        out << "keyword index: " << lines << " lines in " << timer.elapsed() << " ms\n";
+        if (lines < 0)
+            return false;
+    }
+    if (DataRoot::fileExists(tree.path(u"StudyTaxel/Reidai_All.csv"))) {
+        const int examples = MakeReidaiData(tree, print);
+        out << "examples: " << examples << '\n';
+        if (examples < 0)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -118,80 +184,26 @@ int main(int argc, char **argv)
     const QString full = args.size() >= 4 ? QDir(args.at(3)).absolutePath() : QString();
     const QString aozora = args.size() == 5 ? QFileInfo(args.at(4)).absoluteFilePath() : QString();
     const QString target = root + QStringLiteral("/StudyTaxel");
-    const QString itemMaster = QStringLiteral("Koumoku_All.csv");
     try {
         QDir(target).removeRecursively();
         QDir().mkpath(target);
         for (const char *folder : {"Bin", "KoumokuIndex", "ReidaiData", "TaxelData", "SaimokuData"})
             QDir(target).mkpath(QString::fromLatin1(folder));
-
-        // FULL's files first: a name written once is not written again from SRC.
-        QSet<QString> written;
-        QStringList relatives;
-        QStringList origins;
-        for (const QString &folder : full.isEmpty() ? QStringList {source} : QStringList {full, source}) {
-            QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString relative = QDir(folder).relativeFilePath(it.next());
-                if (written.contains(relative))
-                    continue;
-                written.insert(relative);
-                relatives.append(relative);
-                origins.append(folder);
-            }
-        }
-        for (int i = 0; i < relatives.size(); ++i) {
-            const QString &relative = relatives.at(i);
-            const QString from = origins.at(i) + QLatin1Char('/') + relative;
-            QString to = target + QLatin1Char('/') + relative;
-            if (!full.isEmpty() && relative == itemMaster
-                && QFileInfo::exists(source + QLatin1Char('/') + itemMaster)) {
-                saveLines(MasterJoin::JoinItemMasters(readUtf8Lines(full + QLatin1Char('/') + itemMaster),
-                              readUtf8Lines(source + QLatin1Char('/') + itemMaster)),
-                    to);
-                continue;
-            }
-            QDir().mkpath(QFileInfo(to).path());
-            if (to.endsWith(QLatin1String(".pdf.txt"))) {
-                to.chop(4);
-                renderPdf(from, to);
-            } else if (to.endsWith(QLatin1String(".txt")) || to.endsWith(QLatin1String(".csv"))) {
-                convertText(from, to);
-            } else {
-                QFile::remove(to);
-                if (!QFile::copy(from, to))
-                    throw FileError(QStringLiteral("cannot copy %1").arg(from));
-            }
-        }
-
+        makeFiles(source, full, target);
         if (!full.isEmpty())
             for (const QString &line :
                 FullTreeDerivation::DeriveTree(target, root + QStringLiteral("/section-derivation.txt")))
                 out << line << '\n';
-
-        DataRoot::setRoot(root);
+        const DataTree tree(root);
         if (!aozora.isEmpty()) {
             QElapsedTimer timer;
             timer.start();
-            for (const QString &line : PracticeContent::AddToTree(aozora))
+            for (const QString &line : PracticeContent::AddToTree(tree, aozora))
                 out << line << '\n';
             out << "practice content in " << timer.elapsed() << " ms\n";
         }
-        auto print = [&out](const QString &text) { out << text << '\n'; };
-        if (DataRoot::fileExists(DataRoot::path(u"StudyTaxel/Koumoku_All.csv"))) {
-            QElapsedTimer timer;
-            timer.start();
-            const int lines = MakeKoumokuIndex(print);
-            out << "keyword index: " << lines << " lines in " << timer.elapsed() << " ms\n";
-            if (lines < 0)
-                return 1;
-        }
-        if (DataRoot::fileExists(DataRoot::path(u"StudyTaxel/Reidai_All.csv"))) {
-            const int examples = MakeReidaiData(print);
-            out << "examples: " << examples << '\n';
-            if (examples < 0)
-                return 1;
-        }
+        if (!buildFromMasters(tree, out))
+            return 1;
     } catch (const FileError &error) {
         out << "taxel-sample: " << error.text() << '\n';
         return 1;

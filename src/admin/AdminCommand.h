@@ -1,14 +1,17 @@
 #pragma once
 
+#include "datafiles/DataRoot.h"
+
 #include <QStringList>
 #include <QTextStream>
 #include <vector>
 
 class QJsonObject;
 
-/// What a console command gets: the output streams (UTF-8) and whether JSON was asked for.
+/// What a console command gets: the data tree, the output streams (UTF-8) and whether JSON was asked for.
 struct AdminContext
 {
+    const DataTree &tree; ///< the data tree of the run
     bool json = false;
     QTextStream &out;
     QTextStream &err;

@@ -4,7 +4,6 @@
 #include "DriverSteps.h"
 #include "WindowDriver.h"
 
-#include "ui/Messages.h"
 #include "ui/U_saimoku.h"
 
 #include <QCheckBox>
@@ -66,18 +65,15 @@ QJsonObject windowState(const TSaimokuDialog *window)
 
 int RunAnalyze(AdminContext &ctx, const QStringList &args)
 {
-    QStringList startMessages;
-    std::unique_ptr<TSaimokuDialog> window;
-    {
-        MessageRecorder recorder; // the tables are read while the window is made
-        window = std::make_unique<TSaimokuDialog>();
-        startMessages = recorder.messages();
-    }
-    for (const QString &message : startMessages)
+    RecordedServices services(ctx.tree, true);
+    const auto window = std::make_unique<TSaimokuDialog>(services.services());
+    // what the window reports while it is made (files that could not be read) goes to the error stream
+    for (const QString &message : services.messages().messages())
         ctx.err << message << Qt::endl;
+    services.messages().clear();
     TSaimokuDialog *w = window.get();
     return RunWindowDriver(
-        ctx, w, args, [w](const DriverStep &step, QString *error) { return performStep(w, step, error); },
+        ctx, w, services, args, [w](const DriverStep &step, QString *error) { return performStep(w, step, error); },
         [w] { return windowState(w); });
 }
 

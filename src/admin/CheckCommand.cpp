@@ -14,7 +14,7 @@ int runCheck(AdminContext &ctx, const QStringList &args)
         ctx.err << "usage: taxel-admin check\n";
         return 2;
     }
-    const DataCheckResult result = CheckDataTree();
+    const DataCheckResult result = CheckDataTree(ctx.tree);
     if (ctx.json) {
         QJsonArray problems;
         for (const DataProblem &p : result.problems)

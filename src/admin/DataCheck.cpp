@@ -55,6 +55,10 @@ public:
         QString examples;
     };
 
+    explicit Checker(const DataTree &tree)
+        : m_tree(tree)
+    { }
+
     DataCheckResult run()
     {
         checkManual();
@@ -74,7 +78,7 @@ private:
         m_result.problems.append({file, line, message});
     }
 
-    bool exists(const QString &relative) const { return DataRoot::fileExists(DataRoot::path(relative)); }
+    bool exists(const QString &relative) const { return DataRoot::fileExists(m_tree.path(relative)); }
 
     /// Reads a text file once; reports it missing (naming the window that misses it) or undecodable.
     std::optional<QStringList> read(const QString &relative, const QString &missedBy)
@@ -88,7 +92,7 @@ private:
         }
         LineList list;
         try {
-            list.loadFromFile(DataRoot::path(relative));
+            list.loadFromFile(m_tree.path(relative));
         } catch (const FileError &error) {
             problem(relative, 0, QStringLiteral("cannot be read: %1").arg(error.text()));
             return std::nullopt;
@@ -113,7 +117,7 @@ private:
         } else {
             QPdfDocument document;
             ++m_result.filesRead;
-            if (document.load(DataRoot::path(relative)) != QPdfDocument::Error::None)
+            if (document.load(m_tree.path(relative)) != QPdfDocument::Error::None)
                 problem(relative, 0, QStringLiteral("not a readable PDF document"));
             else
                 pages = document.pageCount();
@@ -181,7 +185,7 @@ private:
             read(tableFile(AuxTableFileName(static_cast<AuxTable>(table))),
                 QStringLiteral("the class-number analysis window"));
         QStringList errors;
-        m_tables = LoadAuxTables(&errors); // unreadable files were reported by the reading above
+        m_tables = LoadAuxTables(m_tree, &errors); // unreadable files were reported by the reading above
     }
 
     void checkSchedules()
@@ -344,7 +348,7 @@ private:
                     continue;
                 }
                 const ExampleTexts found
-                    = FindReidai(number, ExampleCaller::Practice, set.setCode, set.fixedOrder, &m_examples);
+                    = FindReidai(m_tree, number, ExampleCaller::Practice, set.setCode, set.fixedOrder, &m_examples);
                 if (found.result != LookupResult::Found)
                     problem(file, i + 1,
                         QStringLiteral("exercise %1 cannot be set: the example lookup answers %2 (%3)")
@@ -374,10 +378,10 @@ private:
         }
     }
 
-    static QDateTime newestIn(const QString &relativeFolder, const QStringList &filters)
+    QDateTime newestIn(const QString &relativeFolder, const QStringList &filters)
     {
         QDateTime newest;
-        QDirIterator it(DataRoot::path(relativeFolder), filters, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(m_tree.path(relativeFolder), filters, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             it.next();
             const QDateTime modified = it.fileInfo().lastModified();
@@ -392,7 +396,7 @@ private:
         const QString itemMaster = DataPaths::itemMaster();
         if (exists(itemMaster)) {
             const QDateTime index = newestIn(DataPaths::keywordIndexFolder(), {});
-            const QDateTime master = QFileInfo(DataRoot::path(itemMaster)).lastModified();
+            const QDateTime master = QFileInfo(m_tree.path(itemMaster)).lastModified();
             if (!index.isValid())
                 problem(DataPaths::keywordIndexFolder(), 0,
                     QStringLiteral("no keyword index: the item search window finds nothing until it is built"));
@@ -404,13 +408,14 @@ private:
         if (exists(exampleMaster)) {
             const QDateTime examples
                 = newestIn(DataPaths::exampleFolder(), {QStringLiteral("REI_?.txt"), QStringLiteral("REI_[0-9]*.txt")});
-            const QDateTime master = QFileInfo(DataRoot::path(exampleMaster)).lastModified();
+            const QDateTime master = QFileInfo(m_tree.path(exampleMaster)).lastModified();
             if (examples.isValid() && examples < master)
                 problem(DataPaths::exampleFolder(), 0,
                     QStringLiteral("example files are older than Reidai_All.csv: build them again"));
         }
     }
 
+    const DataTree &m_tree;
     DataCheckResult m_result;
     AuxTables m_tables;
     TextFileCache m_examples; ///< the example files, read once for all the lookups of the check
@@ -429,7 +434,7 @@ void Checker::checkItemExamples(const Item &item)
         const QString &number = numbers.at(k);
         if (number.isEmpty())
             continue;
-        const ExampleTexts found = FindReidai(number, ExampleSlot(k + 1), 0, false, &m_examples);
+        const ExampleTexts found = FindReidai(m_tree, number, ExampleSlot(k + 1), 0, false, &m_examples);
         if (found.result != LookupResult::Found)
             problem(DataPaths::itemMaster(), item.line,
                 QStringLiteral("example %1 is not found by the item search window (%2)")
@@ -439,7 +444,7 @@ void Checker::checkItemExamples(const Item &item)
 
 } // namespace
 
-DataCheckResult CheckDataTree()
+DataCheckResult CheckDataTree(const DataTree &tree)
 {
-    return Checker().run();
+    return Checker(tree).run();
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVector>
 
+class DataTree;
+
 /// One mistake found in a data tree: the file (relative to the data root), the 1-based line (0 when
 /// the problem is not on one line) and what is wrong.
 struct DataProblem
@@ -23,4 +25,4 @@ struct DataCheckResult
 /// the shape of every record, the cross references between files (items → schedules, items →
 /// examples, exercise sets → examples, formulas → auxiliary tables, topics → document pages) and
 /// whether the built index and example files are older than their master files.
-DataCheckResult CheckDataTree();
+DataCheckResult CheckDataTree(const DataTree &tree);

@@ -22,7 +22,10 @@ int RunExplain(AdminContext &ctx, const QStringList &args)
         ctx.err << "taxel-admin explain: " << args.first() << " is no class number (017, 913.6)" << Qt::endl;
         return 1;
     }
-    const NumberReading reading = ReadClassNumber(number, AnalysisData::load());
+    const AnalysisData data = AnalysisData::load(ctx.tree);
+    for (const QString &error : data.errors)
+        ctx.err << "taxel-admin: " << error << Qt::endl;
+    const NumberReading reading = ReadClassNumber(number, data);
     if (ctx.json) {
         QJsonArray parts;
         for (const AuxPart &part : reading.parts)

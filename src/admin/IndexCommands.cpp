@@ -12,7 +12,8 @@ namespace {
 
 int RunKoumoku(AdminContext &ctx, const QStringList &args)
 {
-    TKoumokuDialog window;
+    RecordedServices services(ctx.tree);
+    TKoumokuDialog window(services.services());
     TKoumokuDialog *w = &window;
     auto perform = [w](const DriverStep &step, QString *error) -> bool {
         const QString &verb = step.verb;
@@ -47,9 +48,10 @@ int RunKoumoku(AdminContext &ctx, const QStringList &args)
         return false;
     };
     auto state = [w] {
-        return QJsonObject {{QStringLiteral("mode"), w->mode()}, {QStringLiteral("exact"), w->exact()}};
+        const ItemSearchState &s = w->state();
+        return QJsonObject {{QStringLiteral("mode"), s.orSearch ? 1 : 0}, {QStringLiteral("exact"), s.exact ? 1 : 0}};
     };
-    return RunWindowDriver(ctx, w, args, perform, state);
+    return RunWindowDriver(ctx, w, services, args, perform, state);
 }
 
 const bool registered = RegisterAdminCommand(

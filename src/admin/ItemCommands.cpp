@@ -10,6 +10,7 @@
 #include "index/ItemIndexBuilder.h"
 #include "index/KeyList.h"
 #include "index/KeywordSearch.h"
+#include "learning/MainMenuState.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -50,7 +51,7 @@ bool oneArgument(AdminContext &ctx, const QStringList &args, const char *command
 
 /// Runs a builder as the main window's maintenance command does and reports every message it
 /// would show: the builder's own, then the command's result message (or the error that ended it).
-int runBuilder(AdminContext &ctx, const QStringList &args, int (*build)(const MessageSink &))
+int runBuilder(AdminContext &ctx, const QStringList &args, int (*build)(const DataTree &, const MessageSink &))
 {
     if (!args.isEmpty()) {
         ctx.err << "taxel-admin: this command takes no arguments" << Qt::endl;
@@ -60,14 +61,13 @@ int runBuilder(AdminContext &ctx, const QStringList &args, int (*build)(const Me
     int result = -1;
     bool ended = false;
     try {
-        result = build([&](const QString &text) { messages.append(text); });
+        result = build(ctx.tree, [&](const QString &text) { messages.append(text); });
     } catch (const FileError &error) {
         messages.append(error.text());
         ended = true;
     }
     if (!ended)
-        messages.append(result < 0 ? QStringLiteral("作成できませんでした！")
-                                   : QString::number(result) + QStringLiteral(" 件 作成しました。"));
+        messages.append(MainMenuState::builderMessage(result));
     if (ctx.json) {
         PrintJson(ctx,
             {{QStringLiteral("result"), result}, {QStringLiteral("messages"), QJsonArray::fromStringList(messages)}});
@@ -80,7 +80,8 @@ int runBuilder(AdminContext &ctx, const QStringList &args, int (*build)(const Me
 
 int RunBuildIndex(AdminContext &ctx, const QStringList &args)
 {
-    return runBuilder(ctx, args, [](const MessageSink &show) { return MakeKoumokuIndex(show); });
+    return runBuilder(
+        ctx, args, [](const DataTree &tree, const MessageSink &show) { return MakeKoumokuIndex(tree, show); });
 }
 
 int RunBuildExamples(AdminContext &ctx, const QStringList &args)
@@ -116,7 +117,7 @@ int RunSearch(AdminContext &ctx, const QStringList &arguments)
     QString query;
     if (!oneArgument(ctx, args, "search", &query))
         return 2;
-    const SearchResult found = orSearch ? SearchKoumokuOr(query, exact) : SearchKoumokuAnd(query, exact);
+    const SearchResult found = orSearch ? SearchKoumokuOr(ctx.tree, query, exact) : SearchKoumokuAnd(ctx.tree, query, exact);
     if (ctx.json) {
         PrintJson(ctx,
             {{QStringLiteral("result"), found.result},
@@ -129,42 +130,55 @@ int RunSearch(AdminContext &ctx, const QStringList &arguments)
     return 0;
 }
 
-int RunExample(AdminContext &ctx, const QStringList &arguments)
+/// What the example command asks the lookup: who asks, for which set, in which mode.
+struct ExampleQuery
 {
-    QStringList args = arguments;
-    const bool fixed = takeFlag(args, "--fixed");
+    QString number;
+    ExampleCaller caller = ExampleCaller::Slot1;
+    int setCode = 0;
+    bool fixed = false;
+};
+
+/// Reads the example command's arguments; false after a usage message.
+bool readExampleQuery(AdminContext &ctx, QStringList args, ExampleQuery *query)
+{
+    query->fixed = takeFlag(args, "--fixed");
     QString slotText, setText;
     if (!takeOption(args, "--slot", &slotText) || !takeOption(args, "--set", &setText)) {
         ctx.err << "taxel-admin example: --slot and --set need a value" << Qt::endl;
-        return 2;
+        return false;
     }
-    QString number;
-    if (!oneArgument(ctx, args, "example", &number))
-        return 2;
+    if (!oneArgument(ctx, args, "example", &query->number))
+        return false;
     bool ok = true;
-    ExampleCaller caller = ExampleCaller::Slot1;
-    int setCode = 0;
     if (!setText.isEmpty()) {
-        setCode = setText.toInt(&ok);
-        caller = ExampleCaller::Practice;
+        query->setCode = setText.toInt(&ok);
+        query->caller = ExampleCaller::Practice;
         if (!ok || !slotText.isEmpty()) {
             ctx.err << "taxel-admin example: --set needs a number and goes without --slot" << Qt::endl;
-            return 2;
+            return false;
         }
     } else if (!slotText.isEmpty()) {
         const int slot = slotText.toInt(&ok);
-        caller = ExampleSlot(slot);
+        query->caller = ExampleSlot(slot);
         if (!ok || slot < 1 || slot > 4) {
             ctx.err << "taxel-admin example: --slot is 1, 2, 3 or 4" << Qt::endl;
-            return 2;
+            return false;
         }
     }
-    if (fixed && caller != ExampleCaller::Practice) {
+    if (query->fixed && query->caller != ExampleCaller::Practice) {
         ctx.err << "taxel-admin example: --fixed belongs to --set" << Qt::endl;
-        return 2;
+        return false;
     }
+    return true;
+}
 
-    const ExampleTexts texts = FindReidai(number, caller, setCode, fixed);
+int RunExample(AdminContext &ctx, const QStringList &arguments)
+{
+    ExampleQuery query;
+    if (!readExampleQuery(ctx, arguments, &query))
+        return 2;
+    const ExampleTexts texts = FindReidai(ctx.tree, query.number, query.caller, query.setCode, query.fixed);
     auto written = [&](const QString &text, bool when) { return when ? text : QString(); };
     const QString title = written(texts.title, texts.written);
     const QString hint = written(texts.hint, texts.written);

@@ -5,10 +5,12 @@
 #include "WindowDriver.h"
 
 #include "datafiles/ProgramRandom.h"
-#include "learning/PracticeState.h"
+#include "learning/PracticeWindowState.h"
+#include "ui/DocumentView.h"
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QRadioButton>
 #include <ctime>
@@ -49,88 +51,116 @@ bool numberArgument(const DriverStep &step, int *value, QString *error)
     return false;
 }
 
+/// Takes "--seed N" out of \a steps (the time when not there); false after a usage message.
+bool takeSeed(AdminContext &ctx, QStringList &steps, std::uint32_t *seed)
+{
+    *seed = static_cast<std::uint32_t>(std::time(nullptr));
+    const int at = static_cast<int>(steps.indexOf(QStringLiteral("--seed")));
+    if (at < 0)
+        return true;
+    bool ok = false;
+    if (at + 1 < steps.size())
+        *seed = steps.at(at + 1).toUInt(&ok);
+    if (!ok) {
+        ctx.err << "taxel-admin: --seed needs a number\n";
+        return false;
+    }
+    steps.remove(at, 2);
+    return true;
+}
+
+/// type:K:TEXT, the answer of slot K.
+bool typeAnswer(QWidget *window, const DriverStep &step, QString *error)
+{
+    const QString slot = step.argument.section(QLatin1Char(':'), 0, 0);
+    if (!step.argument.contains(QLatin1Char(':')) || slot.size() != 1 || slot.at(0) < u'1' || slot.at(0) > u'3') {
+        *error = QStringLiteral("type needs a slot 1 to 3 and a text: type:K:TEXT");
+        return false;
+    }
+    return DriverSteps::type(window, QStringLiteral("Eren") + slot, step.argument.section(QLatin1Char(':'), 1),
+        DriverSteps::Typing::Replacing, error);
+}
+
+bool chooseTable(QWidget *window, int n, QString *error)
+{
+    if (n == -1) // no item: the box's text emptied and Enter pressed
+        return DriverSteps::type(
+            window, QStringLiteral("CBhojokoumoku"), QString(), DriverSteps::Typing::Replacing, error);
+    return DriverSteps::pick(window, QStringLiteral("CBhojokoumoku"), n, error);
+}
+
+/// The steps of the practice driver that name a slot, a count or an item.
+bool performNumbered(QWidget *window, const DriverStep &step, QString *error)
+{
+    int n = 0;
+    const QString &verb = step.verb;
+    if (!numberArgument(step, &n, error))
+        return false;
+    if (verb == QLatin1String("table"))
+        return chooseTable(window, n, error);
+    if (verb == QLatin1String("count"))
+        return DriverSteps::pick(window, QStringLiteral("CBreinum"), n - 1, error);
+    if (verb == QLatin1String("hint"))
+        return DriverSteps::click(window, QStringLiteral("Lhint%1").arg(n), error);
+    if (verb == QLatin1String("answer"))
+        return DriverSteps::click(window, QStringLiteral("Bren%1").arg(n), error);
+    return DriverSteps::pick(window, QStringLiteral("CBstartNum"), n, error); // start
+}
+
+bool performPracticeStep(QWidget *window, const DriverStep &step, QString *error)
+{
+    const QString &verb = step.verb;
+    static const QStringList numbered = {QStringLiteral("table"), QStringLiteral("count"), QStringLiteral("hint"),
+        QStringLiteral("answer"), QStringLiteral("start")};
+    if (verb == QLatin1String("set"))
+        return clickSet(window, step, error);
+    if (numbered.contains(verb))
+        return performNumbered(window, step, error);
+    if (verb == QLatin1String("type"))
+        return typeAnswer(window, step, error);
+    static const QHash<QString, QString> buttons = {{QStringLiteral("ask"), QStringLiteral("Bques")},
+        {QStringLiteral("save"), QStringLiteral("BsaveLast")}, {QStringLiteral("back"), QStringLiteral("Lbefore")},
+        {QStringLiteral("reset"), QStringLiteral("Lreset")}};
+    if (buttons.contains(verb))
+        return DriverSteps::click(window, buttons.value(verb), error);
+    *error = QStringLiteral("unknown step");
+    return false;
+}
+
+QJsonObject practiceState(const TTutorialDialog &window)
+{
+    const PracticeWindowState &shown = window.state();
+    const PracticeState &s = shown.practice();
+    QJsonObject object;
+    object.insert(QStringLiteral("SetCode"), s.setCode());
+    object.insert(QStringLiteral("FixedOrderMode"), s.fixedOrderMode());
+    object.insert(QStringLiteral("NextPosition"), s.nextPosition());
+    object.insert(QStringLiteral("listLength"), s.listLength());
+    object.insert(QStringLiteral("verdicts"), QJsonArray::fromStringList(shown.verdictNames()));
+    object.insert(QStringLiteral("score"), QJsonArray {shown.correct, shown.judged});
+    object.insert(QStringLiteral("review"), shown.review().count());
+    return object;
+}
+
 int runPractice(AdminContext &ctx, const QStringList &arguments)
 {
     QStringList steps = arguments;
-    std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
-    const int at = static_cast<int>(steps.indexOf(QStringLiteral("--seed")));
-    if (at >= 0) {
-        bool ok = false;
-        if (at + 1 < steps.size())
-            seed = steps.at(at + 1).toUInt(&ok);
-        if (!ok) {
-            ctx.err << "taxel-admin: --seed needs a number\n";
-            return 2;
-        }
-        steps.remove(at, 2);
-    }
-    SeedProgramRandom(seed);
-
-    TTutorialDialog window;
-    auto perform = [&window](const DriverStep &step, QString *error) -> bool {
-        int n = 0;
-        const QString &verb = step.verb;
-        if (verb == QLatin1String("set"))
-            return clickSet(&window, step, error);
-        if (verb == QLatin1String("table")) {
-            if (!numberArgument(step, &n, error))
-                return false;
-            if (n == -1) // no item: the box's text emptied and Enter pressed
-                return DriverSteps::type(
-                    &window, QStringLiteral("CBhojokoumoku"), QString(), DriverSteps::Typing::Replacing, error);
-            return DriverSteps::pick(&window, QStringLiteral("CBhojokoumoku"), n, error);
-        }
-        if (verb == QLatin1String("count"))
-            return numberArgument(step, &n, error)
-                && DriverSteps::pick(&window, QStringLiteral("CBreinum"), n - 1, error);
-        if (verb == QLatin1String("ask"))
-            return DriverSteps::click(&window, QStringLiteral("Bques"), error);
-        if (verb == QLatin1String("hint"))
-            return numberArgument(step, &n, error)
-                && DriverSteps::click(&window, QStringLiteral("Lhint%1").arg(n), error);
-        if (verb == QLatin1String("answer"))
-            return numberArgument(step, &n, error)
-                && DriverSteps::click(&window, QStringLiteral("Bren%1").arg(n), error);
-        if (verb == QLatin1String("type")) { // type:K:TEXT, the answer of slot K
-            const QString slot = step.argument.section(QLatin1Char(':'), 0, 0);
-            if (!step.argument.contains(QLatin1Char(':')) || slot.size() != 1 || slot.at(0) < u'1'
-                || slot.at(0) > u'3') {
-                *error = QStringLiteral("type needs a slot 1 to 3 and a text: type:K:TEXT");
-                return false;
-            }
-            return DriverSteps::type(&window, QStringLiteral("Eren") + slot, step.argument.section(QLatin1Char(':'), 1),
-                DriverSteps::Typing::Replacing, error);
-        }
-        if (verb == QLatin1String("save"))
-            return DriverSteps::click(&window, QStringLiteral("BsaveLast"), error);
-        if (verb == QLatin1String("start"))
-            return numberArgument(step, &n, error)
-                && DriverSteps::pick(&window, QStringLiteral("CBstartNum"), n, error);
-        if (verb == QLatin1String("back"))
-            return DriverSteps::click(&window, QStringLiteral("Lbefore"), error);
-        if (verb == QLatin1String("reset"))
-            return DriverSteps::click(&window, QStringLiteral("Lreset"), error);
-        *error = QStringLiteral("unknown step");
-        return false;
-    };
-    auto state = [&window] {
-        const PracticeState &s = window.state();
-        QJsonObject object;
-        object.insert(QStringLiteral("SetCode"), s.setCode());
-        object.insert(QStringLiteral("FixedOrderMode"), s.fixedOrderMode());
-        object.insert(QStringLiteral("NextPosition"), s.nextPosition());
-        object.insert(QStringLiteral("listLength"), s.listLength());
-        object.insert(QStringLiteral("verdicts"), QJsonArray::fromStringList(window.verdicts()));
-        object.insert(QStringLiteral("score"), QJsonArray {window.correctCount(), window.judgedCount()});
-        object.insert(QStringLiteral("review"), window.reviewCount());
-        return object;
-    };
-    return RunWindowDriver(ctx, &window, steps, perform, state);
+    std::uint32_t seed = 0;
+    if (!takeSeed(ctx, steps, &seed))
+        return 2;
+    RecordedServices services(ctx.tree, true);
+    services.services().random->seed(seed);
+    TTutorialDialog window(services.services());
+    return RunWindowDriver(
+        ctx, &window, services, steps,
+        [&window](const DriverStep &step, QString *error) { return performPracticeStep(&window, step, error); },
+        [&window] { return practiceState(window); });
 }
 
 int runStudy(AdminContext &ctx, const QStringList &steps)
 {
-    TDialogStudy window;
+    RecordedServices services(ctx.tree);
+    TDialogStudy window(services.services());
     auto perform = [&window](const DriverStep &step, QString *error) -> bool {
         int n = 0;
         if (step.verb == QLatin1String("set"))
@@ -142,11 +172,11 @@ int runStudy(AdminContext &ctx, const QStringList &steps)
     };
     auto state = [&window] {
         QJsonObject object;
-        object.insert(QStringLiteral("documentUrl"), window.documentUrl());
-        object.insert(QStringLiteral("documentViews"), window.documentViews());
+        object.insert(QStringLiteral("documentUrl"), window.documentView().lastUrl());
+        object.insert(QStringLiteral("documentViews"), window.documentView().viewCount());
         return object;
     };
-    return RunWindowDriver(ctx, &window, steps, perform, state);
+    return RunWindowDriver(ctx, &window, services, steps, perform, state);
 }
 
 const bool registeredPractice = RegisterAdminCommand({"practice",

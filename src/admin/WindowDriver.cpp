@@ -2,7 +2,6 @@
 
 #include "DriverSteps.h"
 #include "driving/UserInput.h"
-#include "ui/Messages.h"
 #include "ui/WidgetDump.h"
 
 #include <QApplication>
@@ -21,10 +20,10 @@ bool DriverStep::number(int *value) const
     return ok;
 }
 
-int RunWindowDriver(AdminContext &ctx, QDialog *window, const QStringList &steps, const DriverStepFn &perform,
-    const DriverStateFn &state)
+int RunWindowDriver(AdminContext &ctx, QDialog *window, RecordedServices &services, const QStringList &steps,
+    const DriverStepFn &perform, const DriverStateFn &state)
 {
-    MessageRecorder recorder;
+    const MessageRecorder &recorder = services.messages();
     // TAXEL_SCREENSHOT=FILE.png keeps a picture of the window as the steps left it; the text
     // cursor does not blink then, so that the same steps give the same picture
     const QString picture = qEnvironmentVariable("TAXEL_SCREENSHOT");

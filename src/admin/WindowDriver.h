@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AdminCommand.h"
+#include "driving/RecordedServices.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -25,8 +26,9 @@ struct DriverStep
 using DriverStepFn = std::function<bool(const DriverStep &step, QString *error)>;
 using DriverStateFn = std::function<QJsonObject()>;
 
-/// Shows \a window offscreen, performs \a steps in order as a user would (message boxes are recorded,
-/// not shown) and prints {"messages": [...], "controls": {...}, "state": {...}}.
-/// Returns 0, or 1 after a message on the error stream when a step cannot be performed.
-int RunWindowDriver(AdminContext &ctx, QDialog *window, const QStringList &steps, const DriverStepFn &perform,
-    const DriverStateFn &state);
+/// Shows \a window offscreen, performs \a steps in order as a user would and prints
+/// {"messages": [...], "controls": {...}, "state": {...}}, the messages being those \a services
+/// recorded meanwhile. Returns 0, or 1 after a message on the error stream when a step cannot be
+/// performed.
+int RunWindowDriver(AdminContext &ctx, QDialog *window, RecordedServices &services, const QStringList &steps,
+    const DriverStepFn &perform, const DriverStateFn &state);

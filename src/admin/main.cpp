@@ -83,27 +83,27 @@ QString commandName(int argc, char **argv)
 }
 } // namespace
 
-int main(int argc, char **argv)
+namespace {
+
+/// The options before the command (and --json after it).
+struct ConsoleOptions
 {
-    if (qEnvironmentVariableIsEmpty("TAXEL_DEBUG"))
-        qInstallMessageHandler(quietMessages);
-    const std::unique_ptr<QCoreApplication> app(
-        MakeAdminApplication(argc, argv, FindAdminCommand(commandName(argc, argv))));
-
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    QStringList args = QCoreApplication::arguments().mid(1);
-
     bool json = false;
     QString root;
+};
+
+/// Takes the options out of \a args; returns -1 to go on, else the exit status (after --help, or
+/// a usage message).
+int readOptions(QStringList &args, ConsoleOptions *options, QTextStream &out, QTextStream &err)
+{
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
         if (option == QLatin1String("--json")) {
-            json = true;
+            options->json = true;
         } else if (option == QLatin1String("--root") && !args.isEmpty()) {
-            root = args.takeFirst();
+            options->root = args.takeFirst();
         } else if (option.startsWith(QLatin1String("--root="))) {
-            root = option.mid(7);
+            options->root = option.mid(7);
         } else if (option == QLatin1String("--help")) {
             printUsage(out);
             return 0;
@@ -119,29 +119,52 @@ int main(int argc, char **argv)
     }
     // --json may also follow the command
     if (args.removeAll(QStringLiteral("--json")) > 0)
-        json = true;
+        options->json = true;
+    return -1;
+}
 
-    const QString problem = DataRoot::startUp(root, QStringLiteral(TAXEL_INSTALLED_DATA));
-    if (!problem.isEmpty())
-        err << "taxel-admin: " << problem << Qt::endl;
+int runCommand(const AdminCommand &command, AdminContext &ctx, const QStringList &args)
+{
+    try {
+        const int status = command.run(ctx, args);
+        ctx.out.flush();
+        ctx.err.flush();
+        return status;
+    } catch (const FileError &error) {
+        ctx.out.flush();
+        ctx.err << "taxel-admin: " << error.text() << Qt::endl;
+    } catch (const std::exception &error) {
+        ctx.out.flush();
+        ctx.err << "taxel-admin: " << QString::fromUtf8(error.what()) << Qt::endl;
+    }
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("TAXEL_DEBUG"))
+        qInstallMessageHandler(quietMessages);
+    const std::unique_ptr<QCoreApplication> app(
+        MakeAdminApplication(argc, argv, FindAdminCommand(commandName(argc, argv))));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    ConsoleOptions options;
+    if (const int status = readOptions(args, &options, out, err); status >= 0)
+        return status;
+
+    const DataRoot::StartRoot start = DataRoot::startUp(options.root, QStringLiteral(TAXEL_INSTALLED_DATA));
+    if (!start.problem.isEmpty())
+        err << "taxel-admin: " << start.problem << Qt::endl;
+    const DataTree tree(start);
 
     const QString name = args.takeFirst();
     if (const AdminCommand *command = FindAdminCommand(name)) {
-        AdminContext ctx {json, out, err};
-        try {
-            const int status = command->run(ctx, args);
-            out.flush();
-            err.flush();
-            return status;
-        } catch (const FileError &error) {
-            out.flush();
-            err << "taxel-admin: " << error.text() << Qt::endl;
-            return 1;
-        } catch (const std::exception &error) {
-            out.flush();
-            err << "taxel-admin: " << QString::fromUtf8(error.what()) << Qt::endl;
-            return 1;
-        }
+        AdminContext ctx {tree, options.json, out, err};
+        return runCommand(*command, ctx, args);
     }
     err << "taxel-admin: unknown command " << name << '\n';
     printUsage(err);

@@ -30,7 +30,7 @@ TEST(AuxTables, LoadsEveryFileAndLeavesMissingOnesEmpty)
     TempRoot root;
     root.writeLines(QStringLiteral("StudyTaxel/TaxelData/hojo_keisiki.txt"), {S(u"01,理論"), S(u""), S(u"02,歴史")});
     root.writeLines(QStringLiteral("StudyTaxel/TaxelData/koumokuhyou.txt"), {S(u"21,日本史")}, true);
-    const AuxTables t = LoadAuxTables();
+    const AuxTables t = LoadAuxTables(root.tree());
     EXPECT_EQ(t[AuxTable::Keisiki], QStringList({S(u"01,理論"), S(u""), S(u"02,歴史")})); // empty line kept
     EXPECT_EQ(t[AuxTable::Koumokuhyou], QStringList({S(u"21,日本史")}));
     EXPECT_TRUE(t[AuxTable::Tiri].isEmpty());

@@ -74,7 +74,7 @@ TEST(ClassEntry, EnterReadsTheMainClassFilesOnceAndReportsWhatIsMissing)
     TempRoot root;
     root.writeLines(QStringLiteral("StudyTaxel/TaxelData/Saimoku_2.txt"), kSchedule);
     root.writeLines(QStringLiteral("StudyTaxel/TaxelData/Youmoku_2.txt"), {S(u"/210,日本史,歴史,日本史,1/210/1")});
-    AnalysisData data = AnalysisData::load();
+    AnalysisData data = AnalysisData::load(root.tree());
     AnalysisState s;
     auto enter = [&](const QString &text) {
         s.entry = text;

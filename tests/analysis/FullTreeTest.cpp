@@ -27,9 +27,7 @@ protected:
         const QString tree = QStringLiteral(TAXEL_FULL_TREE);
         if (tree.isEmpty() || !QFileInfo::exists(tree + QStringLiteral("/StudyTaxel/TaxelData/Saimoku_0.txt")))
             return;
-        previousRoot = DataRoot::root();
-        DataRoot::setRoot(tree);
-        data = new AnalysisData(AnalysisData::load());
+        data = new AnalysisData(AnalysisData::load(DataTree(tree)));
         for (int d = 0; d <= 9; ++d)
             for (const QString &line : data->schedule(d).lines)
                 lines.append(SplitCommaText(line));
@@ -39,8 +37,6 @@ protected:
         delete data;
         data = nullptr;
         lines.clear();
-        if (!previousRoot.isNull())
-            DataRoot::setRoot(previousRoot);
     }
     void SetUp() override
     {
@@ -63,7 +59,6 @@ protected:
 
     static inline AnalysisData *data = nullptr;
     static inline QList<QStringList> lines;
-    static inline QString previousRoot;
 };
 
 /// Whether two captions share a word ("語源．意味［語義］" and "語源．語義．意味" do), the two ways of

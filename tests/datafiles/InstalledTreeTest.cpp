@@ -109,20 +109,19 @@ TEST(InstalledTree, ReadsTheUsersFileFirstWritesOnlyIntoTheUsersFolderAndSeesAnU
     installed.makeReadOnly();
     QTemporaryDir home;
     const QString user = home.path() + QStringLiteral("/Taxel");
-    TempRoot placeholder; // gives the root back afterwards
     const DataRoot::StartRoot start = DataRoot::startRoot(QString(), home.path(), installed.root(), user);
-    DataRoot::setRoot(start.root, start.installed);
+    const DataTree tree(start);
     const QStringList before = filesUnder(installed.root());
 
-    EXPECT_EQ(DataRoot::path(u"StudyTaxel/Koumoku_All.csv"), installed.file("Koumoku_All.csv"));
-    const QString progress = DataRoot::writePath(u"StudyTaxel/ReidaiData/study_kihon.txt");
+    EXPECT_EQ(tree.path(u"StudyTaxel/Koumoku_All.csv"), installed.file("Koumoku_All.csv"));
+    const QString progress = tree.writePath(u"StudyTaxel/ReidaiData/study_kihon.txt");
     EXPECT_EQ(progress, user + QStringLiteral("/StudyTaxel/ReidaiData/study_kihon.txt"));
     LineList saved;
     saved.add(QStringLiteral("2"));
     saved.saveToFile(progress, LineList::Durability::Synced);
-    EXPECT_EQ(DataRoot::path(u"StudyTaxel/ReidaiData/study_kihon.txt"), progress) << "the user's file first";
+    EXPECT_EQ(tree.path(u"StudyTaxel/ReidaiData/study_kihon.txt"), progress) << "the user's file first";
     EXPECT_EQ(
-        DataRoot::path(u"StudyTaxel/ReidaiData/ren_num_kihon.txt"), installed.file("ReidaiData/ren_num_kihon.txt"));
+        tree.path(u"StudyTaxel/ReidaiData/ren_num_kihon.txt"), installed.file("ReidaiData/ren_num_kihon.txt"));
     EXPECT_EQ(filesUnder(user), QStringList {QStringLiteral("StudyTaxel/ReidaiData/study_kihon.txt")});
     EXPECT_LT(readFile(progress).size() + 4096 * 3, 100 * 1024) << "a few kilobytes per user";
     EXPECT_EQ(filesUnder(installed.root()), before) << "the installed tree is never written";
@@ -130,7 +129,7 @@ TEST(InstalledTree, ReadsTheUsersFileFirstWritesOnlyIntoTheUsersFolderAndSeesAnU
     // a newer package changes a file: the next read finds it, the progress stays
     QFile::setPermissions(installed.file("ReidaiData/ren_num_kihon.txt"), QFile::ReadOwner | QFile::WriteOwner);
     writeFile(installed.file("ReidaiData/ren_num_kihon.txt"), "1\r\n");
-    EXPECT_EQ(readFile(DataRoot::path(u"StudyTaxel/ReidaiData/ren_num_kihon.txt")), QByteArray("1\r\n"));
+    EXPECT_EQ(readFile(tree.path(u"StudyTaxel/ReidaiData/ren_num_kihon.txt")), QByteArray("1\r\n"));
     EXPECT_EQ(readFile(progress), QByteArray("2\r\n"));
 }
 

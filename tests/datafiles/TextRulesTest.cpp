@@ -105,6 +105,6 @@ TEST(DataRootRule, GivenFolderThenNearestUpwardsThenTheMountPoint)
 
     TempRoot root;
     EXPECT_EQ(
-        DataRoot::path(u"StudyTaxel/Koumoku_All.csv"), root.root() + QStringLiteral("/StudyTaxel/Koumoku_All.csv"));
+        root.tree().path(u"StudyTaxel/Koumoku_All.csv"), root.root() + QStringLiteral("/StudyTaxel/Koumoku_All.csv"));
     EXPECT_FALSE(DataRoot::fileExists(root.path(QStringLiteral("StudyTaxel"))));
 }

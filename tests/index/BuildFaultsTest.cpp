@@ -33,24 +33,24 @@ QStringList leftovers(const QString &folder)
 }
 
 /// Runs \a build and returns the text of the error it ends with (empty when it did not fail).
-QString failureOf(const std::function<int()> &build)
+QString failureOf(int (*build)(const DataTree &), const DataTree &tree)
 {
     try {
-        build();
+        build(tree);
     } catch (const FileError &error) {
         return error.text();
     }
     return QString();
 }
 
-int buildIndex()
+int buildIndex(const DataTree &tree)
 {
-    return MakeKoumokuIndex([](const QString &) {});
+    return MakeKoumokuIndex(tree, [](const QString &) {});
 }
 
-int buildExamples()
+int buildExamples(const DataTree &tree)
 {
-    return MakeReidaiData([](const QString &) {});
+    return MakeReidaiData(tree, [](const QString &) {});
 }
 
 } // namespace
@@ -66,21 +66,21 @@ TEST(BuildFaults, IndexBuildReportsTheFailingFileAndKeepsTheOthersWhole)
 
     // a folder where the index file should be
     root.makeFolder(kIndex + QStringLiteral("/109/97/112"));
-    EXPECT_TRUE(failureOf(buildIndex).contains(QStringLiteral("109/97/112")));
+    EXPECT_TRUE(failureOf(buildIndex, root.tree()).contains(QStringLiteral("109/97/112")));
     EXPECT_EQ(root.readBytes(kIndex + QStringLiteral("/115/120/40")), before);
     EXPECT_TRUE(leftovers(root.path(kIndex)).isEmpty()) << leftovers(root.path(kIndex)).join(u' ').toStdString();
 
     // a path through a regular file
     QDir(root.path(kIndex + QStringLiteral("/109"))).removeRecursively();
     root.writeBytes(kIndex + QStringLiteral("/109"), "not a folder");
-    EXPECT_FALSE(failureOf(buildIndex).isEmpty());
+    EXPECT_FALSE(failureOf(buildIndex, root.tree()).isEmpty());
     EXPECT_EQ(root.readBytes(kIndex + QStringLiteral("/115/120/40")), before);
     EXPECT_EQ(root.readBytes(kIndex + QStringLiteral("/109")), QByteArray("not a folder"));
     EXPECT_TRUE(leftovers(root.path(kIndex)).isEmpty());
 
     // the index folder itself is missing: nothing is made
     QDir(root.path(kIndex)).removeRecursively();
-    EXPECT_FALSE(failureOf(buildIndex).isEmpty());
+    EXPECT_FALSE(failureOf(buildIndex, root.tree()).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(root.path(kIndex)));
 }
 
@@ -93,17 +93,17 @@ TEST(BuildFaults, ExampleBuildReportsTheFailingFileAndKeepsTheOthersWhole)
     const QByteArray lettered = root.readBytes(kExamples + QStringLiteral("/REI_A.txt"));
 
     root.makeFolder(kExamples + QStringLiteral("/REI_0.txt")); // a folder where the block should be
-    EXPECT_TRUE(failureOf(buildExamples).contains(QStringLiteral("REI_0.txt")));
+    EXPECT_TRUE(failureOf(buildExamples, root.tree()).contains(QStringLiteral("REI_0.txt")));
     EXPECT_EQ(root.readBytes(kExamples + QStringLiteral("/REI_A.txt")), lettered);
     EXPECT_TRUE(leftovers(root.path(kExamples)).isEmpty());
 
     QDir(root.path(kExamples)).removeRecursively();
     root.writeBytes(kExamples, "a file where the folder belongs"); // the path runs through a regular file
-    EXPECT_FALSE(failureOf(buildExamples).isEmpty());
+    EXPECT_FALSE(failureOf(buildExamples, root.tree()).isEmpty());
     EXPECT_EQ(root.readBytes(kExamples), QByteArray("a file where the folder belongs"));
 
     QFile::remove(root.path(kExamples)); // the folder is missing
-    EXPECT_FALSE(failureOf(buildExamples).isEmpty());
+    EXPECT_FALSE(failureOf(buildExamples, root.tree()).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(root.path(kExamples)));
 }
 
@@ -130,13 +130,12 @@ TEST(BuildFaults, OnAFullDiskEachFileIsOldOrNewAndTheMessageSaysWhatToRebuild)
     TempRoot roomy;
     roomy.makeFolder(kIndex);
     writeMaster(roomy.root(), 40);
-    ASSERT_GT(buildIndex(), 0);
+    ASSERT_GT(buildIndex(roomy.tree()), 0);
     writeMaster(roomy.root(), 400);
-    ASSERT_GT(buildIndex(), 0);
+    ASSERT_GT(buildIndex(roomy.tree()), 0);
     const QMap<QString, QByteArray> fresh = SnapshotTree(roomy.path(kIndex));
 
-    TempRoot placeholder; // sets the root back afterwards
-    DataRoot::setRoot(disk.path());
+    const DataTree onDisk(disk.path());
     QDir(disk.path()).mkpath(kIndex);
     QDir(disk.path()).mkpath(kExamples);
     auto write = [&](const QString &relative, const QStringList &lines) {
@@ -145,7 +144,7 @@ TEST(BuildFaults, OnAFullDiskEachFileIsOldOrNewAndTheMessageSaysWhatToRebuild)
         list.saveToFile(disk.path() + QLatin1Char('/') + relative);
     };
     writeMaster(disk.path(), 40);
-    ASSERT_GT(buildIndex(), 0);
+    ASSERT_GT(buildIndex(onDisk), 0);
     const QMap<QString, QByteArray> old = SnapshotTree(disk.path() + QLatin1Char('/') + kIndex);
     writeMaster(disk.path(), 400);
     write(QStringLiteral("StudyTaxel/Reidai_All.csv"), {QStringLiteral("5,題,ヒント,010")});
@@ -154,7 +153,7 @@ TEST(BuildFaults, OnAFullDiskEachFileIsOldOrNewAndTheMessageSaysWhatToRebuild)
     disk.fill();
     QFile::remove(disk.path() + QStringLiteral("/spare"));
 
-    const QString failure = failureOf(buildIndex);
+    const QString failure = failureOf(buildIndex, onDisk);
     EXPECT_TRUE(failure.contains(QStringLiteral("ディスクの空き容量が足りません"))) << failure.toStdString();
     EXPECT_TRUE(failure.contains(QStringLiteral("項目インデックス（StudyTaxel\\KoumokuIndex）は書き換えの途中です")))
         << failure.toStdString();
@@ -167,6 +166,6 @@ TEST(BuildFaults, OnAFullDiskEachFileIsOldOrNewAndTheMessageSaysWhatToRebuild)
 
     disk.fill();
     EXPECT_TRUE(
-        failureOf(buildExamples).contains(QStringLiteral("例題ファイル（StudyTaxel\\ReidaiData）は元のままです")));
+        failureOf(buildExamples, onDisk).contains(QStringLiteral("例題ファイル（StudyTaxel\\ReidaiData）は元のままです")));
     EXPECT_TRUE(leftovers(disk.path()).isEmpty());
 }

@@ -35,7 +35,7 @@ protected:
     }
     int build()
     {
-        return MakeReidaiData([&](const QString &m) { messages.append(m); });
+        return MakeReidaiData(root.tree(), [&](const QString &m) { messages.append(m); });
     }
     QStringList lines(const char *name) { return root.readLines(kFolder + QString::fromLatin1(name)); }
     bool exists(const char *name) { return QFileInfo::exists(root.path(kFolder + QString::fromLatin1(name))); }
@@ -142,10 +142,8 @@ TEST(ExampleIdentity, RandomOrderOverExistingFilesAndDoubled)
                 r->writeBytes(kFolder + QStringLiteral("REI_0.txt"), EncodeLines(EmptyExampleBlock(0), E::Utf16BE));
         }
         for (int round = 0; round < 2; ++round) {
-            DataRoot::setRoot(fast.root());
-            const int placed = MakeReidaiData([](const QString &) {});
-            DataRoot::setRoot(slow.root());
-            EXPECT_EQ(placed, reference::MakeReidaiData());
+            const int placed = MakeReidaiData(fast.tree(), [](const QString &) {});
+            EXPECT_EQ(placed, reference::MakeReidaiData(slow.tree()));
             const auto x = SnapshotTree(fast.path(kFolder));
             const auto y = SnapshotTree(slow.path(kFolder));
             ASSERT_EQ(x.keys(), y.keys()) << "seed " << seed;

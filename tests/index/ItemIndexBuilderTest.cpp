@@ -62,9 +62,9 @@ TEST(MakeKoumokuIndex, MissingOrEmptyMasterGivesItsMessagesAndMinusOne)
     QStringList messages;
     const MessageSink record = [&](const QString &m) { messages.append(m); };
     const auto working = [] { ADD_FAILURE() << "no long part without a master file"; };
-    EXPECT_EQ(MakeKoumokuIndex(record, working), -1);
+    EXPECT_EQ(MakeKoumokuIndex(root.tree(), record, working), -1);
     root.writeBytes(QStringLiteral("StudyTaxel/Koumoku_All.csv"), QByteArray());
-    EXPECT_EQ(MakeKoumokuIndex(record, working), -1);
+    EXPECT_EQ(MakeKoumokuIndex(root.tree(), record, working), -1);
     EXPECT_EQ(messages,
         QStringList({QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"),
             QStringLiteral("分類項目データを読み込むことができませんでした！"),
@@ -82,7 +82,7 @@ TEST(MakeKoumokuIndex, WritesTheTreeAndASecondBuildDoublesEveryFile)
             QStringLiteral("2,/010,図書館,としょかん,総記,図書館情報学,,6"), QStringLiteral("3,/290,X,,地理,地誌,,7"),
             QString(), QStringLiteral("4,/290,Y,,地理,地誌,7")});
     int working = 0; // once, after loading and before the first index line
-    EXPECT_EQ(MakeKoumokuIndex([](const QString &) {},
+    EXPECT_EQ(MakeKoumokuIndex(root.tree(), [](const QString &) {},
                   [&] { working += 1 + static_cast<int>(SnapshotTree(root.path(kIndex)).size()); }),
         4);
     EXPECT_EQ(working, 1);
@@ -94,7 +94,7 @@ TEST(MakeKoumokuIndex, WritesTheTreeAndASecondBuildDoublesEveryFile)
         root.readLines(kIndex + QStringLiteral("/88/42/42")), QStringList({QStringLiteral("X**,,地理,地誌,290,,7")}));
     EXPECT_EQ(SnapshotTree(root.path(kIndex)).size(), 3);
 
-    EXPECT_EQ(MakeKoumokuIndex([](const QString &) {}), 4);
+    EXPECT_EQ(MakeKoumokuIndex(root.tree(), [](const QString &) {}), 4);
     EXPECT_EQ(root.readBytes(library), once + once);
 }
 
@@ -103,13 +103,13 @@ TEST(MakeKoumokuIndex, AWriteThatFailsEndsTheBuildAndKeepsEarlierFiles)
     TempRoot root;
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
         {QStringLiteral("1,/1,map,,a,b,,1"), QStringLiteral("2,/2,図書館,,a,b,,2")});
-    EXPECT_THROW(MakeKoumokuIndex([](const QString &) {}), FileError); // the index folder is missing
+    EXPECT_THROW(MakeKoumokuIndex(root.tree(), [](const QString &) {}), FileError); // the index folder is missing
     EXPECT_FALSE(QFileInfo::exists(root.path(kIndex)));
 
     root.makeFolder(kIndex);
     root.writeBytes(kIndex + QStringLiteral("/115"), "a file where the folder belongs");
     try {
-        MakeKoumokuIndex([](const QString &) {});
+        MakeKoumokuIndex(root.tree(), [](const QString &) {});
         ADD_FAILURE() << "the failing write was not reported";
     } catch (const FileError &e) {
         EXPECT_TRUE(e.text().contains(QStringLiteral("115/120/40"))) << e.text().toStdString();
@@ -133,10 +133,8 @@ protected:
 
     void buildBothAndCompare(const char *what)
     {
-        DataRoot::setRoot(fast.root());
-        const int fastCount = MakeKoumokuIndex([](const QString &) {});
-        DataRoot::setRoot(slow.root());
-        EXPECT_EQ(fastCount, reference::MakeKoumokuIndex()) << what;
+        const int fastCount = MakeKoumokuIndex(fast.tree(), [](const QString &) {});
+        EXPECT_EQ(fastCount, reference::MakeKoumokuIndex(slow.tree())) << what;
         const auto a = SnapshotTree(fast.path(kIndex));
         const auto b = SnapshotTree(slow.path(kIndex));
         ASSERT_EQ(a.keys(), b.keys()) << what;

@@ -40,7 +40,7 @@ protected:
 
     int andCount(const char16_t *query, bool exact = false)
     {
-        return SearchKoumokuAnd(QString::fromUtf16(query), exact).result;
+        return SearchKoumokuAnd(root.tree(), QString::fromUtf16(query), exact).result;
     }
 };
 
@@ -66,22 +66,22 @@ TEST(SortKey, FiveCharactersOfTheNumberPlus100000)
 
 TEST_F(SearchTree, PartialSearchFindsEveryLineOfTheFileThatHoldsTheKey)
 {
-    const SearchResult r = SearchKoumokuAnd(QStringLiteral("図書館"), false);
+    const SearchResult r = SearchKoumokuAnd(root.tree(), QStringLiteral("図書館"), false);
     EXPECT_EQ(r.result, 3); // the repeated line once, the short line never
     EXPECT_EQ(r.hits,
         QStringList({QStringLiteral("00005,図書館学,としょかんがく,総記,図書館情報学,010.1,,5"),
             QStringLiteral("00010,図書館,としょかん,総記,図書館情報学,010,a12/a13,10"),
             QStringLiteral("00020,公共図書館,こうきょう,総記,図書館,016.2,,20")}));
     // short queries are padded and read only their own file
-    EXPECT_EQ(keysOf(SearchKoumokuAnd(QStringLiteral("ab"), false).hits), QStringList({QStringLiteral("ab*")}));
-    EXPECT_EQ(keysOf(SearchKoumokuAnd(QStringLiteral("X"), false).hits), QStringList({QStringLiteral("X**")}));
+    EXPECT_EQ(keysOf(SearchKoumokuAnd(root.tree(), QStringLiteral("ab"), false).hits), QStringList({QStringLiteral("ab*")}));
+    EXPECT_EQ(keysOf(SearchKoumokuAnd(root.tree(), QStringLiteral("X"), false).hits), QStringList({QStringLiteral("X**")}));
     EXPECT_EQ(andCount(u"x"), 0);
 }
 
 TEST_F(SearchTree, ExactSearchComparesKeyAndDivisionNamesWithThePaddedKey)
 {
     EXPECT_EQ(andCount(u"歴史", true), 2); // field 0 in one line, field 2 in the other
-    EXPECT_EQ(keysOf(SearchKoumokuAnd(QStringLiteral("図書館"), true).hits),
+    EXPECT_EQ(keysOf(SearchKoumokuAnd(root.tree(), QStringLiteral("図書館"), true).hits),
         QStringList({QStringLiteral("図書館"), QStringLiteral("公共図書館")}));
     EXPECT_EQ(andCount(u"図書", true), 0);
     EXPECT_FALSE(
@@ -97,7 +97,7 @@ TEST_F(SearchTree, LaterAndKeywordsFilterTheWholeHitLineSortKeyIncluded)
     EXPECT_EQ(andCount(u"lib/pu", true), 1); // the filter stays partial in an exact search
     EXPECT_EQ(andCount(u"lib pub"), 1); // a filter needs no index file of its own
     EXPECT_EQ(andCount(u"lib rary zzz"), 0);
-    const SearchResult r = SearchKoumokuAnd(QStringLiteral("!!! 0002"), false);
+    const SearchResult r = SearchKoumokuAnd(root.tree(), QStringLiteral("!!! 0002"), false);
     ASSERT_EQ(r.result, 1); // "0002" occurs only in the sort key 00020
     EXPECT_TRUE(r.hits.first().startsWith(QStringLiteral("00020,")));
     EXPECT_EQ(andCount(u"zzz 0002"), 0); // here "0002" sorts first and has no index file
@@ -105,20 +105,20 @@ TEST_F(SearchTree, LaterAndKeywordsFilterTheWholeHitLineSortKeyIncluded)
 
 TEST_F(SearchTree, OrMergesAllKeywordsAndFailsWhenOneHasNoFile)
 {
-    const SearchResult r = SearchKoumokuOr(QStringLiteral("ab/X abc"), false);
+    const SearchResult r = SearchKoumokuOr(root.tree(), QStringLiteral("ab/X abc"), false);
     EXPECT_EQ(r.result, 3);
     EXPECT_EQ(keysOf(r.hits), QStringList({QStringLiteral("ab*"), QStringLiteral("abc"), QStringLiteral("X**")}));
-    const SearchResult missing = SearchKoumokuOr(QStringLiteral("図書館 nothing"), false);
+    const SearchResult missing = SearchKoumokuOr(root.tree(), QStringLiteral("図書館 nothing"), false);
     EXPECT_EQ(missing.result, -1);
     EXPECT_TRUE(missing.hits.isEmpty());
-    EXPECT_EQ(SearchKoumokuOr(QStringLiteral("図書館 図書館学"), false).result, 3); // found twice, listed once
+    EXPECT_EQ(SearchKoumokuOr(root.tree(), QStringLiteral("図書館 図書館学"), false).result, 3); // found twice, listed once
 }
 
 TEST_F(SearchTree, QueriesWithoutKeywordsFindNothing)
 {
     for (const QString &q : {QString(), QStringLiteral("/"), QStringLiteral("  "), QStringLiteral("・　")}) {
-        EXPECT_EQ(SearchKoumokuAnd(q, false).result, 0);
-        EXPECT_EQ(SearchKoumokuOr(q, true).result, 0);
+        EXPECT_EQ(SearchKoumokuAnd(root.tree(), q, false).result, 0);
+        EXPECT_EQ(SearchKoumokuOr(root.tree(), q, true).result, 0);
     }
 }
 
@@ -129,7 +129,7 @@ TEST_F(SearchTree, BlanksInsideFieldsKeepEveryFieldInItsPlace)
     file(u"江戸時",
         {u"江戸時代,エド ジダイ,歴史,日本史,210.5,2007/b4,83", u"江戸時代史,エドジダイシ,歴史,日本史,210.5,,84",
             u"江戸時代,エド,歴史,日本史,210.5,,4"});
-    const SearchResult r = SearchKoumokuAnd(QStringLiteral("江戸時"), false);
+    const SearchResult r = SearchKoumokuAnd(root.tree(), QStringLiteral("江戸時"), false);
     ASSERT_EQ(r.result, 3);
     EXPECT_EQ(keysOf(r.hits),
         QStringList({QStringLiteral("江戸時代"), QStringLiteral("江戸時代"), QStringLiteral("江戸時代史")}));

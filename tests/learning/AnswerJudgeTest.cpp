@@ -36,7 +36,7 @@ protected:
     const AnalysisData &data()
     {
         if (!m_data)
-            m_data = std::make_unique<AnalysisData>(AnalysisData::load());
+            m_data = std::make_unique<AnalysisData>(AnalysisData::load(root.tree()));
         return *m_data;
     }
     TempRoot root;

@@ -39,8 +39,9 @@ QStringList numbers(int from, int to)
 
 QString take(PracticeState &state, FakeLookup &lookup, QString *message = nullptr)
 {
+    ProgramRandom random;
     QString ignored;
-    const QVector<Exercise> set = state.setExercises(1, lookup.fn(), message ? message : &ignored);
+    const QVector<Exercise> set = state.setExercises(1, lookup.fn(), random, message ? message : &ignored);
     return set.isEmpty() ? QString() : set.first().number;
 }
 
@@ -50,7 +51,7 @@ TEST(PracticeFixedOrder, WorksThroughTheListAndSavesTheDisplay)
 {
     TempRoot root;
     root.writeLines(kFolder + QStringLiteral("ren_num_kihon.txt"), numbers(101, 105));
-    PracticeState state;
+    PracticeState state(root.tree());
     FakeLookup lookup;
     ASSERT_EQ(state.chooseBasicOrClass(-1), PracticeState::Choice::Chosen);
     EXPECT_TRUE(state.fixedOrderMode());
@@ -78,7 +79,7 @@ TEST(PracticeFixedOrder, ProgressFileStartPositionAndStepBack)
     root.writeLines(kFolder + QStringLiteral("ren_num_ouyou.txt"),
         {QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"), QStringLiteral("a4"), QStringLiteral("a5")});
     root.writeLines(kFolder + QStringLiteral("study_ouyou.txt"), {QStringLiteral("3"), QStringLiteral("9")});
-    PracticeState state;
+    PracticeState state(root.tree());
     FakeLookup lookup;
     ASSERT_EQ(state.chooseAdvanced(), PracticeState::Choice::Chosen);
     EXPECT_EQ(state.setCode(), 22);
@@ -113,7 +114,7 @@ TEST(PracticeFixedOrder, SavedValuesAreShownAsTheyAreButKeptInRange)
     TempRoot root;
     QStringList list = numbers(1, 20);
     root.writeLines(kFolder + QStringLiteral("ren_num_kihon.txt"), list);
-    PracticeState state;
+    PracticeState state(root.tree());
     const struct
     {
         const char *saved;
@@ -142,7 +143,7 @@ TEST(PracticeChoice, MissingListsKeepTheFormerSet)
     TempRoot root;
     root.writeLines(kFolder + QStringLiteral("ren_num_3.txt"), numbers(1, 3));
     root.writeLines(kFolder + QStringLiteral("ren_num_hojo.txt"), numbers(7, 9));
-    PracticeState state;
+    PracticeState state(root.tree());
     ASSERT_EQ(state.chooseBasicOrClass(3), PracticeState::Choice::Chosen);
     EXPECT_EQ(state.setCode(), 4);
     EXPECT_FALSE(state.fixedOrderMode());
@@ -165,14 +166,15 @@ TEST(PracticeRandom, DistinctPositionsOnlyResolvableEntriesAndAlwaysAnEnd)
 {
     TempRoot root;
     root.writeLines(kFolder + QStringLiteral("ren_num_0.txt"), numbers(1, 6));
-    PracticeState state;
+    PracticeState state(root.tree());
     ASSERT_EQ(state.chooseBasicOrClass(0), PracticeState::Choice::Chosen);
     FakeLookup lookup;
     lookup.failing = {QStringLiteral("2"), QStringLiteral("5")};
     QString message;
-    SeedProgramRandom(42);
+    ProgramRandom random;
+    random.seed(42);
     for (int round = 0; round < 50; ++round) {
-        const QVector<Exercise> set = state.setExercises(3, lookup.fn(), &message);
+        const QVector<Exercise> set = state.setExercises(3, lookup.fn(), random, &message);
         ASSERT_EQ(set.size(), 3);
         QSet<QString> seen;
         for (const Exercise &e : set) {
@@ -184,7 +186,7 @@ TEST(PracticeRandom, DistinctPositionsOnlyResolvableEntriesAndAlwaysAnEnd)
     }
 
     lookup.failing = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
-    QVector<Exercise> two = state.setExercises(3, lookup.fn(), &message);
+    QVector<Exercise> two = state.setExercises(3, lookup.fn(), random, &message);
     EXPECT_EQ(two.size(), 2);
     EXPECT_EQ(message, PracticeState::fewerExercisesMessage(2));
 
@@ -192,12 +194,12 @@ TEST(PracticeRandom, DistinctPositionsOnlyResolvableEntriesAndAlwaysAnEnd)
     lookup.failing.insert(QStringLiteral("6"));
     lookup.asked.clear();
     message.clear();
-    EXPECT_TRUE(state.setExercises(1, lookup.fn(), &message).isEmpty());
+    EXPECT_TRUE(state.setExercises(1, lookup.fn(), random, &message).isEmpty());
     EXPECT_EQ(message, PracticeState::noneResolvableMessage());
     EXPECT_EQ(lookup.asked.size(), 6) << "each position is tried once";
 
-    PracticeState empty;
-    EXPECT_TRUE(empty.setExercises(1, lookup.fn(), &message).isEmpty());
+    PracticeState empty(root.tree());
+    EXPECT_TRUE(empty.setExercises(1, lookup.fn(), random, &message).isEmpty());
     EXPECT_EQ(message, PracticeState::noExerciseMessage());
 }
 
@@ -206,7 +208,7 @@ TEST(PracticeSave, AFailedWriteThrowsAndKeepsThePreviousFile)
     TempRoot root;
     root.writeLines(kFolder + QStringLiteral("ren_num_kihon.txt"), numbers(1, 3));
     root.writeLines(kFolder + QStringLiteral("study_kihon.txt"), {QStringLiteral("1")});
-    PracticeState state;
+    PracticeState state(root.tree());
     ASSERT_EQ(state.chooseBasicOrClass(-1), PracticeState::Choice::Chosen);
     state.chooseStart(2);
     QFile::remove(root.path(kFolder + QStringLiteral("study_kihon.txt")));

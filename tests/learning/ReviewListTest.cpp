@@ -30,12 +30,12 @@ TEST(ReviewList, AMistakeStaysUntilItIsRightInTwoRunsAndSurvivesTheFile)
     EXPECT_FALSE(review.answeredRight(10, QStringLiteral("21005"), QStringLiteral("run1")));
     EXPECT_TRUE(review.answeredWrong(10, QStringLiteral("21005"))) << "a new mistake starts it again";
     EXPECT_TRUE(review.answeredRight(10, QStringLiteral("21005"), QStringLiteral("run2")));
-    review.save();
+    review.save(root.tree());
 
     ReviewList read;
     root.writeBytes(QStringLiteral("StudyTaxel/ReidaiData/study_fukusyu.txt"),
         root.readBytes(QStringLiteral("StudyTaxel/ReidaiData/study_fukusyu.txt")) + "garbage\r\n,x\r\n");
-    read.load();
+    read.load(root.tree());
     ASSERT_EQ(read.count(), 2);
     EXPECT_EQ(read.entries().at(0).rightRun, QStringLiteral("run2"));
     EXPECT_TRUE(read.answeredRight(10, QStringLiteral("21005"), QStringLiteral("run3")));
@@ -48,8 +48,7 @@ TEST(LearnersFiles, AFullOrReadOnlyDiskKeepsTheProgressAndTheReviewSetAsTheyWere
     FullDisk disk;
     if (!disk.mounted())
         GTEST_SKIP() << disk.reason().toStdString();
-    TempRoot placeholder; // gives the root back afterwards
-    DataRoot::setRoot(disk.path());
+    const DataTree tree(disk.path());
     const QString folder = disk.path() + QStringLiteral("/StudyTaxel/ReidaiData/");
     QDir().mkpath(folder);
     auto put = [&](const char *name, const QByteArray &bytes) {
@@ -65,18 +64,18 @@ TEST(LearnersFiles, AFullOrReadOnlyDiskKeepsTheProgressAndTheReviewSetAsTheyWere
     put("ren_num_kihon.txt", "1\r\n2\r\n3\r\n4\r\n");
     put("study_kihon.txt", "3\r\n");
     put("study_fukusyu.txt", "10,21005,\r\n");
-    PracticeState state;
+    PracticeState state(tree);
     ASSERT_EQ(state.chooseBasicOrClass(-1), PracticeState::Choice::Chosen);
     state.chooseStart(1);
     ReviewList review;
-    review.load();
+    review.load(tree);
     review.answeredWrong(10, QStringLiteral("22000"));
 
     for (bool readOnly : {false, true}) {
         disk.fill();
         ASSERT_TRUE(disk.setReadOnly(readOnly));
         EXPECT_THROW(state.saveProgress(), FileError);
-        EXPECT_THROW(review.save(), FileError);
+        EXPECT_THROW(review.save(tree), FileError);
         EXPECT_EQ(bytesOf("study_kihon.txt"), QByteArray("3\r\n"));
         EXPECT_EQ(bytesOf("study_fukusyu.txt"), QByteArray("10,21005,\r\n"));
         ASSERT_TRUE(disk.setReadOnly(false));
@@ -90,12 +89,11 @@ TEST(LearnersFiles, TwoProgramsSavingAtOnceNeverLeaveAMixedEmptyOrMissingFile)
     // on memory where there is some: a thousand synced saves each
     QTemporaryDir where((QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath())
         + QStringLiteral("/taxel-savers-XXXXXX"));
-    TempRoot placeholder;
-    DataRoot::setRoot(where.path());
+    const DataTree tree(where.path());
     QDir().mkpath(where.path() + QStringLiteral("/StudyTaxel/ReidaiData"));
     const QString file = where.path() + QStringLiteral("/StudyTaxel/ReidaiData/study_kihon.txt");
     {
-        PracticeState first;
+        PracticeState first(tree);
         first.saveProgress();
     }
     QList<pid_t> savers;
@@ -103,7 +101,7 @@ TEST(LearnersFiles, TwoProgramsSavingAtOnceNeverLeaveAMixedEmptyOrMissingFile)
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {
-            PracticeState state;
+            PracticeState state(tree);
             for (int i = 0; i < 1000; ++i) {
                 state.chooseStart(2 * i + writer); // one writer's numbers are even, the other's odd
                 state.saveProgress();

@@ -14,16 +14,11 @@
 #endif
 
 TempRoot::TempRoot()
-    : m_previousRoot(DataRoot::root())
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("StudyTaxel"));
-    DataRoot::setRoot(m_dir.path());
 }
 
-TempRoot::~TempRoot()
-{
-    DataRoot::setRoot(m_previousRoot);
-}
+TempRoot::~TempRoot() = default;
 
 QString TempRoot::path(const QString &relative) const
 {

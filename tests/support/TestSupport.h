@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datafiles/DataRoot.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -7,8 +9,7 @@
 #include <initializer_list>
 #include <ostream>
 
-/// A throw-away data root holding a "StudyTaxel" tree; it becomes the program's data root
-/// while it lives.
+/// A throw-away data root holding a "StudyTaxel" tree; tree() is what the code under test is handed.
 class TempRoot
 {
 public:
@@ -18,6 +19,7 @@ public:
     TempRoot &operator=(const TempRoot &) = delete;
 
     QString root() const { return m_dir.path(); }
+    DataTree tree() const { return DataTree(m_dir.path()); }
     /// Absolute path of "StudyTaxel/…" under this root.
     QString path(const QString &relative) const;
     void makeFolder(const QString &relative) const;
@@ -30,7 +32,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QString m_previousRoot;
 };
 
 /// A small file system of its own (a tmpfs mounted over a fresh folder), to be filled up: writes

@@ -4,6 +4,7 @@
 // few steps a user takes in several tests, done with real input events (UserInput).
 
 #include "TestSupport.h"
+#include "driving/RecordedServices.h"
 #include "driving/UserInput.h"
 
 #include <QLabel>

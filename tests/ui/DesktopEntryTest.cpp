@@ -37,10 +37,9 @@ TEST(DesktopEntryFile, PointsAtTheBinFolderUnderTheDataRootAndFailsQuietly)
 {
     TempRoot root;
     QTemporaryDir desktop;
-    setDesktopFolder(desktop.path());
     QStringList shown;
-    createDesktopShortcut(QStringLiteral("/usr/bin/taxel"), [&](const QString &t) { shown.append(t); });
-    setDesktopFolder(QString());
+    createDesktopShortcut(QStringLiteral("/usr/bin/taxel"), desktop.path(), root.root() + QStringLiteral("/StudyTaxel/Bin/"),
+        [&](const QString &t) { shown.append(t); });
     ASSERT_EQ(shown.size(), 1);
     QFile file(desktop.path() + QStringLiteral("/Taxel.desktop"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -4,13 +4,13 @@
 
 #include "WindowTestSupport.h"
 
-#include "app/AppWindows.h"
-#include "app/DesktopEntry.h"
+#include "app/TaxelWindows.h"
 #include "app/U_taxel.h"
 #include "index/ItemIndexBuilder.h"
 #include "ui/Messages.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
+#include "ui/DocumentView.h"
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 
@@ -55,22 +55,19 @@ void expectTabOrder(const QStringList &names)
 TEST(Keyboard, NoButtonOfAnyWindowIsADefaultButton)
 {
     TempRoot root;
-    DesktopEntry::setDesktopFolder(root.root() + QStringLiteral("/absent"));
-    CreateWindows(false);
-    for (QWidget *window :
-        std::initializer_list<QWidget *> {MainForm, KoumokuDialog, DialogStudy, TutorialDialog, SaimokuDialog}) {
+    RecordedServices services(root.tree(), true);
+    const TaxelWindows windows(services.services(), false);
+    TMainForm *main = &windows.mainForm();
+    for (QWidget *window : std::initializer_list<QWidget *> {
+             main, &windows.itemSearch(), &windows.study(), &windows.tutorial(), &windows.analysis()}) {
         const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
         EXPECT_FALSE(buttons.isEmpty());
         for (const QPushButton *button : buttons)
             EXPECT_FALSE(button->autoDefault() || button->isDefault()) << button->objectName().toStdString();
     }
 
-    MainForm->show();
-    MainForm->activateWindow();
-    UserInput::settle();
+    showActive(main);
     expectTabOrder(L({u"Bstudy", u"Btutorial", u"Bsaimoku", u"Bkoumoku", u"BBclose", u"Bhelp"}));
-    DestroyWindows();
-    DesktopEntry::setDesktopFolder(QString());
 }
 
 TEST(Keyboard, ItemSearchWindow)
@@ -80,9 +77,10 @@ TEST(Keyboard, ItemSearchWindow)
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
         L({u"1,/010,図書館,トショカン,総記,図書館．図書館学,,1",
             u"2,/012,図書館建築,トショカン ケンチク,総記,図書館．図書館学,,2"}));
-    ASSERT_GT(MakeKoumokuIndex([](const QString &) {}), 0);
-    MessageRecorder messages;
-    TKoumokuDialog window;
+    ASSERT_GT(MakeKoumokuIndex(root.tree(), [](const QString &) {}), 0);
+    RecordedServices services(root.tree(), true);
+    MessageRecorder &messages = services.messages();
+    TKoumokuDialog window(services.services());
     UserInput::openStudyWindow(&window);
 
     EXPECT_EQ(focusedControl(), QStringLiteral("Ekoumoku"));
@@ -122,8 +120,9 @@ TEST(Keyboard, AnalysisWindow)
     root.writeLines(QStringLiteral("StudyTaxel/TaxelData/Saimoku_3.txt"),
         L({u"/311,政治学,社会科学,政治,政治学", u"/311.1,政治哲学,社会科学,政治,政治学",
             u"/311.2,政治学史,社会科学,政治,政治学"}));
-    MessageRecorder messages;
-    TSaimokuDialog window;
+    RecordedServices services(root.tree(), true);
+    MessageRecorder &messages = services.messages();
+    TSaimokuDialog window(services.services());
     UserInput::openStudyWindow(&window);
 
     EXPECT_EQ(focusedControl(), QStringLiteral("Esaimoku"));
@@ -160,8 +159,9 @@ TEST(Keyboard, RulesStudyWindow)
 {
     TempRoot root;
     root.writeLines(QStringLiteral("StudyTaxel/SaimokuData/kubun_kiso.txt"), L({u"はじめに：1", u"分類：12"}));
-    MessageRecorder messages;
-    TDialogStudy window;
+    RecordedServices services(root.tree(), true);
+    MessageRecorder &messages = services.messages();
+    TDialogStudy window(services.services());
     UserInput::openStudyWindow(&window);
 
     EXPECT_EQ(focusedControl(), QStringLiteral("RBkihon"));
@@ -175,17 +175,17 @@ TEST(Keyboard, RulesStudyWindow)
     UserInput::pressKey(Qt::Key_Return); // the prompt text is no topic: nothing is chosen
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(topics->count(), 2);
-    EXPECT_TRUE(window.documentUrl().isEmpty());
+    EXPECT_TRUE(window.documentView().lastUrl().isEmpty());
     UserInput::pressKey(Qt::Key_F4); // the list opens; the second topic is chosen with the keys
     UserInput::pressKey(Qt::Key_Down);
     UserInput::pressKey(Qt::Key_Down);
     UserInput::pressKey(Qt::Key_Return);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.documentUrl().endsWith(QStringLiteral("taxel_kiso.pdf#page=12")));
+    EXPECT_TRUE(window.documentView().lastUrl().endsWith(QStringLiteral("taxel_kiso.pdf#page=12")));
     UserInput::pressKey(Qt::Key_A, Qt::ControlModifier); // a topic typed whole is chosen as well
     UserInput::typeText(QStringLiteral("はじめに：1"));
     UserInput::pressKey(Qt::Key_Return);
-    EXPECT_TRUE(window.documentUrl().endsWith(QStringLiteral("taxel_kiso.pdf#page=1")));
+    EXPECT_TRUE(window.documentView().lastUrl().endsWith(QStringLiteral("taxel_kiso.pdf#page=1")));
     EXPECT_TRUE(messages.messages().isEmpty());
 }
 
@@ -197,8 +197,9 @@ TEST(Keyboard, PracticeWindow)
     root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_ouyou.txt"), L({u"1"}));
     root.writeLines(
         QStringLiteral("StudyTaxel/ReidaiData/REI_hojo.txt"), L({u"k1,学校図書館の本,ねらい,ヒント,解説,017"}));
-    MessageRecorder messages;
-    TTutorialDialog window;
+    RecordedServices services(root.tree(), true);
+    MessageRecorder &messages = services.messages();
+    TTutorialDialog window(services.services());
     UserInput::openStudyWindow(&window);
 
     // the sets are one group: one Tab stop, the arrow keys move between them and choose

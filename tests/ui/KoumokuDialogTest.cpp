@@ -17,8 +17,9 @@ class KoumokuDialogTest : public ::testing::Test
 {
 protected:
     TempRoot root;
+    RecordedServices services {root.tree()};
+    MessageRecorder &messages = services.messages();
     std::unique_ptr<TKoumokuDialog> window;
-    MessageRecorder messages;
 
     void SetUp() override
     {
@@ -40,10 +41,10 @@ protected:
             {QStringLiteral("a12,学校図書館の本,図書館は010。,010,,017"),
                 QStringLiteral("a13,図書館の歴史,形式区分-02を付ける。,010.2"),
                 QStringLiteral("1001,地図の本,地図は290.38。,290.38")});
-        ASSERT_GT(MakeKoumokuIndex([](const QString &) {}), 0);
-        ASSERT_GT(MakeReidaiData([](const QString &) {}), 0);
+        ASSERT_GT(MakeKoumokuIndex(root.tree(), [](const QString &) {}), 0);
+        ASSERT_GT(MakeReidaiData(root.tree(), [](const QString &) {}), 0);
 
-        window = std::make_unique<TKoumokuDialog>();
+        window = std::make_unique<TKoumokuDialog>(services.services());
         UserInput::openStudyWindow(window.get());
     }
 
@@ -76,8 +77,8 @@ protected:
 
 TEST_F(KoumokuDialogTest, EnterSearchesCountsAndReportsNoMatch)
 {
-    EXPECT_EQ(window->mode(), 0);
-    EXPECT_EQ(window->exact(), 0);
+    EXPECT_FALSE(window->state().orSearch);
+    EXPECT_FALSE(window->state().exact);
     EXPECT_TRUE(entry()->hasFocus());
     search(QStringLiteral("天文学"));
     EXPECT_EQ(hits()->count(), 12);
@@ -153,7 +154,7 @@ TEST_F(KoumokuDialogTest, OptionsMoveTheFocusBackAndEnteringTheFieldEmptiesTheWi
     search(QStringLiteral("図書館"));
     const int found = hits()->count();
     click("Landor"); // the entry field still has the focus: nothing is emptied
-    EXPECT_EQ(window->mode(), 1);
+    EXPECT_TRUE(window->state().orSearch);
     EXPECT_EQ(text("Landor"), QStringLiteral("OR検索"));
     EXPECT_EQ(entry()->text(), QStringLiteral("図書館"));
     EXPECT_EQ(hits()->count(), found);
@@ -169,7 +170,7 @@ TEST_F(KoumokuDialogTest, OptionsMoveTheFocusBackAndEnteringTheFieldEmptiesTheWi
 
     search(QStringLiteral("図書館"));
     click("RBkanzen"); // the radio button takes the focus and gives it to the field
-    EXPECT_EQ(window->exact(), 1);
+    EXPECT_TRUE(window->state().exact);
     EXPECT_TRUE(entry()->hasFocus() && entry()->text().isEmpty() && hits()->count() == 0);
     search(QStringLiteral("図書館"));
     EXPECT_EQ(hits()->count(), 1) << "exact search: only the key 図書館 itself";
@@ -189,7 +190,7 @@ TEST_F(KoumokuDialogTest, ResetEmptiesTheWindowAndReopeningKeepsIt)
     click("Bclose");
     EXPECT_FALSE(window->isVisible());
     UserInput::openStudyWindow(window.get());
-    EXPECT_EQ(window->mode(), 1);
+    EXPECT_TRUE(window->state().orSearch);
     EXPECT_EQ(hits()->count(), found);
     EXPECT_FALSE(covered(1));
 

@@ -3,8 +3,9 @@
 #include "datafiles/DataRoot.h"
 #include "datafiles/ProgramRandom.h"
 #include "learning/PracticeState.h"
+#include "learning/PracticeWindowState.h"
 #include "ui/Messages.h"
-#include "ui/Shell.h"
+#include "ui/DocumentView.h"
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 
@@ -54,8 +55,9 @@ protected:
     QString document() const { return root.path(kStudy + QStringLiteral("taxel_rui3.pdf")); }
 
     TempRoot root;
-    MessageRecorder messages;
-    TDialogStudy window;
+    RecordedServices services {root.tree(), true};
+    MessageRecorder &messages = services.messages();
+    TDialogStudy window {services.services()};
 };
 
 } // namespace
@@ -77,34 +79,34 @@ TEST_F(StudyWindowTest, ChoosingASetFillsTheTopicBoxButLeavesTheDocument)
     EXPECT_EQ(messages.messages().size(), 1);
     EXPECT_EQ(box->count(), 0);
     EXPECT_EQ(shown("Lkoumoku"), QStringLiteral("1類：哲学･心理学･宗教"));
-    EXPECT_EQ(window.documentViews(), 1) << "the former page stays until a topic is chosen";
-    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=2"));
+    EXPECT_EQ(window.documentView().viewCount(), 1) << "the former page stays until a topic is chosen";
+    EXPECT_EQ(window.documentView().lastUrl(), document() + QStringLiteral("#page=2"));
 }
 
 TEST_F(StudyWindowTest, TopicsShowTheirPageInOneFreshView)
 {
     chooseSet("RBrui3");
     choose(0);
-    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=2"));
-    EXPECT_EQ(window.documentViews(), 1);
+    EXPECT_EQ(window.documentView().lastUrl(), document() + QStringLiteral("#page=2"));
+    EXPECT_EQ(window.documentView().viewCount(), 1);
     QPdfView *first = window.findChild<QPdfView *>();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->pageNavigator()->currentPage(), 1);
 
     choose(1);
-    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=3"));
-    EXPECT_EQ(window.documentViews(), 1) << "two selections leave one view";
+    EXPECT_EQ(window.documentView().lastUrl(), document() + QStringLiteral("#page=3"));
+    EXPECT_EQ(window.documentView().viewCount(), 1) << "two selections leave one view";
     choose(3); // past the end: the last page, quietly
-    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=99"));
+    EXPECT_EQ(window.documentView().lastUrl(), document() + QStringLiteral("#page=99"));
     EXPECT_EQ(window.findChild<QPdfView *>()->pageNavigator()->currentPage(), 2);
     choose(4);
-    EXPECT_EQ(window.documentUrl(), document() + QStringLiteral("#page=0"));
+    EXPECT_EQ(window.documentView().lastUrl(), document() + QStringLiteral("#page=0"));
     EXPECT_TRUE(messages.messages().isEmpty());
 
     choose(2); // no "："
     EXPECT_EQ(messages.messages(), QStringList {QStringLiteral("正しい文書を指定できませんでした！")});
-    EXPECT_EQ(window.documentViews(), 1);
-    EXPECT_TRUE(window.documentUrl().isEmpty()) << "the renewed view was told nothing";
+    EXPECT_EQ(window.documentView().viewCount(), 1);
+    EXPECT_TRUE(window.documentView().lastUrl().isEmpty()) << "the renewed view was told nothing";
 }
 
 TEST_F(StudyWindowTest, ClosingDropsTheViewAndKeepsTheChoice)
@@ -112,16 +114,16 @@ TEST_F(StudyWindowTest, ClosingDropsTheViewAndKeepsTheChoice)
     chooseSet("RBrui3");
     choose(0);
     UserInput::click(child(&window, "Bclose"));
-    EXPECT_EQ(window.documentViews(), 0);
+    EXPECT_EQ(window.documentView().viewCount(), 0);
     UserInput::openStudyWindow(&window);
-    EXPECT_EQ(window.documentViews(), 0);
+    EXPECT_EQ(window.documentView().viewCount(), 0);
     EXPECT_EQ(shown("Lkoumoku"), QStringLiteral("3類：社会科学･教育･軍事"));
     EXPECT_EQ(topics()->count(), 5);
 
     // a missing document shows an empty view, never a crash
     QFile::remove(document());
     choose(1);
-    EXPECT_EQ(window.documentViews(), 1);
+    EXPECT_EQ(window.documentView().viewCount(), 1);
 }
 
 namespace {
@@ -131,7 +133,6 @@ class PracticeWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SetDesktopOpener([this](const QUrl &url) { opened.append(url); });
         root.writeLines(kExamples + QStringLiteral("ren_num_kihon.txt"),
             {QStringLiteral("k1"), QStringLiteral("k2"), QStringLiteral("1")});
         root.writeLines(kExamples + QStringLiteral("REI_hojo.txt"),
@@ -148,18 +149,18 @@ protected:
         root.writeLines(kExamples + QStringLiteral("ren_num_hojo.txt"), {QStringLiteral("1")});
         root.writeLines(kExamples + QStringLiteral("REI_all.txt"), {QStringLiteral("1,全体,,9")});
         UserInput::openStudyWindow(&window);
-        SeedProgramRandom(5);
+        services.services().random->seed(5);
     }
-    void TearDown() override { SetDesktopOpener({}); }
 
     template <typename T = QWidget> T *control(const char *name) const { return child<T>(&window, name); }
     QString shown(const char *name) const { return shownText(&window, name); }
     void click(const char *name) { UserInput::click(control(name)); }
 
     TempRoot root;
-    MessageRecorder messages;
-    QList<QUrl> opened;
-    TTutorialDialog window;
+    RecordedServices services {root.tree(), true};
+    MessageRecorder &messages = services.messages();
+    const QList<QUrl> &opened = services.opened();
+    TTutorialDialog window {services.services()};
 };
 
 } // namespace
@@ -248,23 +249,23 @@ TEST_F(PracticeWindowTest, ModesFollowTheChosenSet)
     auto *tables = control<QComboBox>("CBhojokoumoku");
     EXPECT_TRUE(tables->isEnabled());
     EXPECT_EQ(tables->currentText(), QStringLiteral("選んで下さい。"));
-    EXPECT_EQ(window.state().setCode(), 21);
+    EXPECT_EQ(window.state().practice().setCode(), 21);
 
     UserInput::chooseItem(tables, 1); // no list for the geographic division
     EXPECT_TRUE(shown("SThint").startsWith(QStringLiteral("地理区分：")));
     EXPECT_EQ(messages.messages(), QStringList {PracticeState::listMissingMessage()});
-    EXPECT_EQ(window.state().setCode(), 21);
+    EXPECT_EQ(window.state().practice().setCode(), 21);
     UserInput::typeOver(tables->lineEdit(), QString()); // no table named
     UserInput::pressKey(Qt::Key_Return);
     EXPECT_EQ(messages.messages().constLast(), PracticeState::invalidItemMessage());
 
     click("RBouyou"); // no advanced list: the former set stays
-    EXPECT_EQ(window.state().setCode(), 21);
+    EXPECT_EQ(window.state().practice().setCode(), 21);
     root.writeLines(kExamples + QStringLiteral("ren_num_ouyou.txt"), {QStringLiteral("k2")});
     click("RBouyou");
     EXPECT_FALSE(tables->isEnabled());
     EXPECT_EQ(shown("LkaisetuT"), QStringLiteral("◆発展問題の解説"));
-    EXPECT_EQ(window.state().setCode(), 22);
+    EXPECT_EQ(window.state().practice().setCode(), 22);
 
     click("Lrui7");
     click("Lkihon");
@@ -310,8 +311,7 @@ TEST(PracticeWindowFullDisk, SavingOntoAFullDiskSaysWhyKeepsTheFileAndTheWindowG
     FullDisk disk;
     if (!disk.mounted())
         GTEST_SKIP() << disk.reason().toStdString();
-    TempRoot placeholder; // gives the root back afterwards
-    DataRoot::setRoot(disk.path());
+    const DataTree tree(disk.path());
     const QString folder = disk.path() + QStringLiteral("/StudyTaxel/ReidaiData/");
     QDir().mkpath(folder);
     for (const auto &[name, bytes] : {std::pair {"ren_num_kihon.txt", QByteArray("1\r\n2\r\n3\r\n")},
@@ -321,8 +321,9 @@ TEST(PracticeWindowFullDisk, SavingOntoAFullDiskSaysWhyKeepsTheFileAndTheWindowG
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    MessageRecorder messages;
-    TTutorialDialog window;
+    RecordedServices services(tree, true);
+    MessageRecorder &messages = services.messages();
+    TTutorialDialog window(services.services());
     UserInput::openStudyWindow(&window);
     UserInput::click(child<QWidget>(&window, "RBkihon"));
     UserInput::click(child<QWidget>(&window, "Bques"));

@@ -1,12 +1,10 @@
 #include "WindowTestSupport.h"
 
-#include "app/AppWindows.h"
-#include "app/DesktopEntry.h"
 #include "app/TaxelApplication.h"
+#include "app/TaxelWindows.h"
 #include "app/U_taxel.h"
 #include "datafiles/FileError.h"
 #include "ui/Messages.h"
-#include "ui/Shell.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
 #include "ui/U_study.h"
@@ -30,18 +28,17 @@ class MainFormTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        DesktopEntry::setDesktopFolder(m_desktop.path() + QStringLiteral("/absent"));
-        SetDesktopOpener([this](const QUrl &url) { m_opened.append(url); });
-        CreateWindows(false);
+        m_services.services().desktopFolder = desktop();
+        m_windows = std::make_unique<TaxelWindows>(m_services.services(), false);
+        m_main = &m_windows->mainForm();
+        application()->setErrorSink(m_messages.sink());
     }
-    void TearDown() override
-    {
-        DestroyWindows();
-        SetDesktopOpener({});
-        DesktopEntry::setDesktopFolder(QString());
-    }
-    template <typename T = QWidget> T *control(const char *name) const { return child<T>(MainForm, name); }
-    QString description() const { return shownText(MainForm, "STsetumei"); }
+    void TearDown() override { application()->setErrorSink({}); }
+    static TaxelApplication *application() { return static_cast<TaxelApplication *>(QCoreApplication::instance()); }
+    /// The desktop folder the main window writes its entry into; it does not exist at first.
+    QString desktop() const { return m_desktop.path() + QStringLiteral("/desktop"); }
+    template <typename T = QWidget> T *control(const char *name) const { return child<T>(m_main, name); }
+    QString description() const { return shownText(m_main, "STsetumei"); }
     void click(const char *name) const { UserInput::click(control(name)); }
     /// Opens a study window with its menu button; the user closes it again with its close button.
     void visit(const char *button, QDialog *window) const
@@ -60,20 +57,23 @@ protected:
 
     TempRoot m_root;
     QTemporaryDir m_desktop;
-    QList<QUrl> m_opened;
-    MessageRecorder m_messages;
+    RecordedServices m_services {m_root.tree(), true};
+    const QList<QUrl> &m_opened = m_services.opened();
+    MessageRecorder &m_messages = m_services.messages();
+    std::unique_ptr<TaxelWindows> m_windows;
+    TMainForm *m_main = nullptr;
 };
 
 } // namespace
 
 TEST_F(MainFormTest, StartUpMakesTheFiveWindowsWithTheirCaptionsAndSizes)
 {
-    EXPECT_EQ(MainForm->objectName(), QStringLiteral("MainForm"));
-    EXPECT_EQ(MainForm->windowTitle(), QStringLiteral("Taxel"));
-    EXPECT_EQ(MainForm->size(), QSize(509, 596));
+    EXPECT_EQ(m_main->objectName(), QStringLiteral("MainForm"));
+    EXPECT_EQ(m_main->windowTitle(), QStringLiteral("Taxel"));
+    EXPECT_EQ(m_main->size(), QSize(509, 596));
     // the packaged icon's pictures are built into the program, from the smallest to the largest
-    EXPECT_EQ(MainForm->windowIcon().availableSizes().size(), 7);
-    EXPECT_EQ(MainForm->windowIcon().pixmap(256).width(), 256);
+    EXPECT_EQ(m_main->windowIcon().availableSizes().size(), 7);
+    EXPECT_EQ(m_main->windowIcon().pixmap(256).width(), 256);
     const struct
     {
         QWidget *window;
@@ -81,10 +81,10 @@ TEST_F(MainFormTest, StartUpMakesTheFiveWindowsWithTheirCaptionsAndSizes)
         const char16_t *caption;
         QSize size;
     } windows[] = {
-        {KoumokuDialog, "KoumokuDialog", u"分類項目の検索", {1195, 723}},
-        {DialogStudy, "DialogStudy", u"分類記号付与の学習", {1136, 734}},
-        {TutorialDialog, "TutorialDialog", u"分類記号付与のチュートリアル", {1080, 712}},
-        {SaimokuDialog, "SaimokuDialog", u"分類細目の検索", {1169, 733}},
+        {&m_windows->itemSearch(), "KoumokuDialog", u"分類項目の検索", {1195, 723}},
+        {&m_windows->study(), "DialogStudy", u"分類記号付与の学習", {1136, 734}},
+        {&m_windows->tutorial(), "TutorialDialog", u"分類記号付与のチュートリアル", {1080, 712}},
+        {&m_windows->analysis(), "SaimokuDialog", u"分類細目の検索", {1169, 733}},
     };
     for (const auto &w : windows) {
         ASSERT_NE(w.window, nullptr);
@@ -104,14 +104,14 @@ TEST_F(MainFormTest, StartUpMakesTheFiveWindowsWithTheirCaptionsAndSizes)
 
 TEST_F(MainFormTest, MaintenanceModeShowsTheTwoBuilderCommands)
 {
-    MainForm->setMaintenanceMode(true);
+    m_main->setMaintenanceMode(true);
     EXPECT_FALSE(control<QLabel>("LmakeKoumoku")->isHidden());
     EXPECT_FALSE(control<QLabel>("LmakeReidai")->isHidden());
 }
 
 TEST_F(MainFormTest, HoverDescriptionsStayUntilTheBareSurfaceIsEntered)
 {
-    showActive(MainForm);
+    showActive(m_main);
     UserInput::hover(control("Bstudy"));
     const QString studyText = description();
     EXPECT_GT(studyText.size(), 60);
@@ -130,13 +130,13 @@ TEST_F(MainFormTest, HoverDescriptionsStayUntilTheBareSurfaceIsEntered)
     EXPECT_EQ(description(),
         QStringLiteral("国会図書館オンライン（NDL-OPAC）の検索ページに接続します。"
                        "データベースの収録数は最も多いですが、基本情報のみが表示されます。"));
-    UserInput::hover(MainForm, QPoint(20, 300)); // the bare surface, left of the description box
+    UserInput::hover(m_main, QPoint(20, 300)); // the bare surface, left of the description box
     EXPECT_TRUE(description().isEmpty());
 }
 
 TEST_F(MainFormTest, HelpPanelExpandsCollapsesAndCollapsesBeforeItsCommandsAct)
 {
-    showActive(MainForm);
+    showActive(m_main);
     auto *phelp = control("Phelp");
     auto *bhelp = control<QPushButton>("Bhelp");
     click("Bhelp");
@@ -161,7 +161,7 @@ TEST_F(MainFormTest, HelpPanelExpandsCollapsesAndCollapsesBeforeItsCommandsAct)
 
 TEST_F(MainFormTest, CatalogueLinksAndTheExplanationPanel)
 {
-    showActive(MainForm);
+    showActive(m_main);
     click("Lkensaku1");
     click("Lkensaku2");
     click("Lkensaku3");
@@ -175,7 +175,7 @@ TEST_F(MainFormTest, CatalogueLinksAndTheExplanationPanel)
     EXPECT_FALSE(panel->isHidden());
     if (const QString folder = qEnvironmentVariable("TAXEL_SCREENSHOT_DIR"); !folder.isEmpty()) {
         click("Bhelp");
-        MainForm->grab().save(folder + QStringLiteral("/mainform-explanation.png"));
+        m_main->grab().save(folder + QStringLiteral("/mainform-explanation.png"));
         click("Bhelp");
     }
     click("Lhazimeni");
@@ -191,8 +191,8 @@ TEST_F(MainFormTest, CatalogueLinksAndTheExplanationPanel)
 
 TEST_F(MainFormTest, MaintenanceCommandsReportFailureAfterTheBuildersMessages)
 {
-    MainForm->setMaintenanceMode(true);
-    showActive(MainForm);
+    m_main->setMaintenanceMode(true);
+    showActive(m_main);
     click("LmakeKoumoku"); // no master file in this tree
     click("LmakeReidai");
     ASSERT_GE(m_messages.messages().size(), 2);
@@ -203,8 +203,8 @@ TEST_F(MainFormTest, MaintenanceCommandsReportFailureAfterTheBuildersMessages)
 TEST_F(MainFormTest, AFailedIndexBuildShowsItsErrorAndGivesTheCursorBack)
 {
     m_root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"), {QStringLiteral("1,/1,map,,a,b,,1")});
-    MainForm->setMaintenanceMode(true);
-    showActive(MainForm);
+    m_main->setMaintenanceMode(true);
+    showActive(m_main);
     // no KoumokuIndex folder: the first write fails, ends the command and is shown
     click("LmakeKoumoku");
     ASSERT_EQ(m_messages.messages().size(), 1);
@@ -220,34 +220,35 @@ TEST_F(MainFormTest, AFailedIndexBuildShowsItsErrorAndGivesTheCursorBack)
 
 TEST_F(MainFormTest, ActivationWritesTheDesktopEntryOnceAndOnlyIntoAnExistingDesktop)
 {
-    showActive(MainForm); // the desktop folder does not exist
+    showActive(m_main); // the desktop folder does not exist
     EXPECT_TRUE(m_messages.messages().isEmpty());
-    EXPECT_FALSE(QFile::exists(m_desktop.path() + QStringLiteral("/absent/Taxel.desktop")));
+    EXPECT_FALSE(QFile::exists(desktop() + QStringLiteral("/Taxel.desktop")));
 
     // a study window closing gives the main window the activation back; another window doing so starts
     // nothing
-    DesktopEntry::setDesktopFolder(m_desktop.path());
-    activateAgain(MainForm);
+    QDir().mkpath(desktop());
+    activateAgain(m_main);
     EXPECT_TRUE(m_messages.messages().isEmpty());
-    visit("Bkoumoku", KoumokuDialog);
-    visit("Bsaimoku", SaimokuDialog);
+    visit("Bkoumoku", &m_windows->itemSearch());
+    visit("Bsaimoku", &m_windows->analysis());
     EXPECT_EQ(m_messages.messages(), QStringList {QStringLiteral("デスクトップにTaxel起動アイコンを作成しました。")});
-    const QString entry = m_desktop.path() + QStringLiteral("/Taxel.desktop");
+    const QString entry = desktop() + QStringLiteral("/Taxel.desktop");
     ASSERT_TRUE(QFile::exists(entry));
     EXPECT_TRUE(QFile::permissions(entry) & QFile::ExeOwner);
 
     QFile::remove(entry); // removed by the user: made again, with its message
-    visit("Bkoumoku", KoumokuDialog);
+    visit("Bkoumoku", &m_windows->itemSearch());
     EXPECT_EQ(m_messages.messages().size(), 2);
 }
 
 TEST(ErrorsInHandlers, AreShownAndTheProgramGoesOn)
 {
     MessageRecorder messages;
-    EXPECT_FALSE(RunGuarded([]() -> bool { throw FileError(QStringLiteral("ファイル x を開けません")); }));
-    EXPECT_FALSE(RunGuarded([]() -> bool { throw std::runtime_error("boom"); }));
-    EXPECT_FALSE(RunGuarded([]() -> bool { throw 42; }));
-    EXPECT_TRUE(RunGuarded([] { return true; }));
+    const MessageSink show = messages.sink();
+    EXPECT_FALSE(RunGuarded([]() -> bool { throw FileError(QStringLiteral("ファイル x を開けません")); }, show));
+    EXPECT_FALSE(RunGuarded([]() -> bool { throw std::runtime_error("boom"); }, show));
+    EXPECT_FALSE(RunGuarded([]() -> bool { throw 42; }, show));
+    EXPECT_TRUE(RunGuarded([] { return true; }, show));
     EXPECT_EQ(messages.messages(),
         (QStringList {QStringLiteral("ファイル x を開けません"), QStringLiteral("boom"), QString()}));
 }

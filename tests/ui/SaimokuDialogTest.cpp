@@ -32,13 +32,19 @@ protected:
             {u"/310,政治,社会科学,政治,政治", u"/311,政治学,社会科学,政治,政治学",
                 u"/311.1,政治哲学,社会科学,政治,政治学", u"/336,経営管理,社会科学,経済,経営管理"});
         write(u"Saimoku_9.txt", {u"/913,小説,文学,日本文学,小説", u"/913.6,近代,文学,日本文学,小説"});
-        window = std::make_unique<TSaimokuDialog>();
+        services = std::make_unique<RecordedServices>(root.tree(), true);
+        window = std::make_unique<TSaimokuDialog>(services->services());
         UserInput::openStudyWindow(window.get());
     }
 
+    /// Writes a data file; an open window is closed and opened again, which reads the data anew.
     void write(const char16_t *file, std::initializer_list<const char16_t *> lines)
     {
         root.writeLines(kTables + QString::fromUtf16(file), L(lines));
+        if (window && window->isVisible()) {
+            click("Bclose");
+            UserInput::openStudyWindow(window.get());
+        }
     }
 
     /// Writes the section file of main class 3 and enters \a number.
@@ -77,7 +83,7 @@ protected:
     QRect notesPanel() const { return ResizeKit::designGeometry(child("Pzizyou")); }
 
     TempRoot root;
-    MessageRecorder messages;
+    std::unique_ptr<RecordedServices> services; // made once the fixture's files are written
     std::unique_ptr<TSaimokuDialog> window;
 };
 
@@ -85,7 +91,7 @@ protected:
 
 TEST_F(SaimokuDialogTest, TablesAreLoadedIntoHiddenListsWhenTheWindowIsMade)
 {
-    EXPECT_TRUE(messages.messages().isEmpty()) << "a missing table is not reported";
+    EXPECT_TRUE(services->messages().messages().isEmpty()) << "a missing table is not reported";
     auto *form1 = child<QComboBox>("CBkeisiki1");
     auto *form2 = child<QComboBox>("CBkeisiki2");
     ASSERT_EQ(form1->count(), 3);
@@ -109,12 +115,12 @@ TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumb
     enter(QStringLiteral("3110"));
     enter(QStringLiteral("31.10"));
     enter(QStringLiteral("510"));
-    EXPECT_EQ(messages.messages(),
+    EXPECT_EQ(services->messages().messages(),
         QStringList({QStringLiteral("入力した分類記号が不正です！"),
             QStringLiteral("3桁目と4桁目の間には、ピリオドが必要です！"),
             QStringLiteral("指定した分類記号の細目表データが読み込めません！")}));
     EXPECT_EQ(window->state().division, 51);
-    messages.clear();
+    services->messages().clear();
 
     enter(QStringLiteral("311"));
     auto *hits = child<QListWidget>("LBhitdata");
@@ -139,7 +145,7 @@ TEST_F(SaimokuDialogTest, EntriesAreValidatedAndSearchedByTheLongestScheduleNumb
     EXPECT_EQ(text("STsaimoku"), QString());
     EXPECT_EQ(window->state().division, 0);
     UserInput::click(hits); // an empty hit list: nothing happens
-    EXPECT_TRUE(messages.messages().isEmpty());
+    EXPECT_TRUE(services->messages().messages().isEmpty());
 }
 
 TEST_F(SaimokuDialogTest, KindCaptionTicksTheBoxesOfItsCodes)
@@ -272,7 +278,7 @@ TEST_F(SaimokuDialogTest, NotesPanelGrowsForASecondNoteAndResetRestoresIt)
     EXPECT_EQ(notesPanel().height(), 186);
     EXPECT_EQ(child<QLineEdit>("Esaimoku")->text(), QString());
     EXPECT_EQ(child<QListWidget>("LBhitdata")->count(), 0);
-    EXPECT_TRUE(messages.messages().isEmpty());
+    EXPECT_TRUE(services->messages().messages().isEmpty());
 }
 
 TEST_F(SaimokuDialogTest, ReanalysisExplainsTheStructureOfAnUnknownCode)
@@ -293,12 +299,12 @@ TEST_F(SaimokuDialogTest, ReanalysisExplainsTheStructureOfAnUnknownCode)
         for (const char *note : {"Lkaisekiexp2", "Lkaisekiexp3", "Lkaisekiexp4"})
             EXPECT_EQ(shown(note), qstrcmp(note, c.note) == 0) << c.extension << ' ' << note;
     }
-    EXPECT_TRUE(messages.messages().isEmpty());
+    EXPECT_TRUE(services->messages().messages().isEmpty());
 
     // a code that the tables know: written into their lists, shown once a box is ticked
     analyse(QStringLiteral("336.1"), {u"/336,経営管理,社会科学,経済"});
     click("Bkaiseki");
-    EXPECT_EQ(messages.messages(),
+    EXPECT_EQ(services->messages().messages(),
         QStringList {QStringLiteral(
             "補助表の分類に一致するコードがありますが、正しい補助項目かどうかを判断する必要があります。")});
     EXPECT_EQ(listText("CBkeisiki1"), QStringLiteral("01,理論")); // 1 found as 01
@@ -326,7 +332,7 @@ TEST_F(SaimokuDialogTest, DivisionNinetyOneUsesTheLiteraryPeriods)
     EXPECT_EQ(text("SThojoKoumoku"), QStringLiteral("文学共通区分+歴史時代区分"));
 
     click("Bkaiseki");
-    EXPECT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(services->messages().messages().size(), 1);
     EXPECT_EQ(listText("CBzidaibun"), QStringLiteral("6,近代"));
     EXPECT_FALSE(shown("CBzidaibun"));
 
@@ -350,12 +356,12 @@ TEST_F(SaimokuDialogTest, PickingASectionNameShowsItsKindValue)
     EXPECT_EQ(window->state().kindValues, QStringList {QStringLiteral("7")});
 
     UserInput::chooseItem(names, 0);
-    EXPECT_EQ(messages.messages(), QStringList {QStringLiteral("7")});
+    EXPECT_EQ(services->messages().messages(), QStringList {QStringLiteral("7")});
     EXPECT_TRUE(shown("CBzidairekisi"));
     EXPECT_TRUE(shown("Lrekisiexp"));
 
     UserInput::chooseItem(names, 1); // the second section line has no kind value: nothing happens
-    EXPECT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(services->messages().messages().size(), 1);
 
     click("CBzidaiRCH"); // unticking leaves the remark alone
     EXPECT_FALSE(shown("CBzidairekisi"));
@@ -363,7 +369,7 @@ TEST_F(SaimokuDialogTest, PickingASectionNameShowsItsKindValue)
 
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,2/311/1,a/2/1"});
     UserInput::chooseItem(names, 0);
-    EXPECT_EQ(messages.messages().last(), QStringLiteral("2"));
+    EXPECT_EQ(services->messages().messages().last(), QStringLiteral("2"));
     EXPECT_TRUE(ticked("CBtiriCH")) << "a formula row with a kind stops the choice";
 }
 

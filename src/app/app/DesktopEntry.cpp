@@ -1,18 +1,11 @@
 #include "DesktopEntry.h"
 
-#include "datafiles/DataPaths.h"
-#include "datafiles/DataRoot.h"
 #include "datafiles/FileError.h"
 #include "datafiles/LineList.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
-
-namespace {
-QString g_desktopOverride;
-}
 
 namespace DesktopEntry {
 
@@ -68,20 +61,6 @@ QString entryText(const QString &program, const QString &workingFolder, const QS
         .arg(escapeValue(description), escapeValue(quoteExecArgument(program)), escapeValue(workingFolder));
 }
 
-QString desktopFolder()
-{
-    if (!g_desktopOverride.isEmpty())
-        return g_desktopOverride;
-    if (QStandardPaths::isTestModeEnabled())
-        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Desktop");
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-}
-
-void setDesktopFolder(const QString &folder)
-{
-    g_desktopOverride = folder;
-}
-
 int saveShortcutFile(
     const QString &file, const QString &program, const QString &workingFolder, const QString &description)
 {
@@ -98,15 +77,14 @@ int saveShortcutFile(
     return 0;
 }
 
-void createDesktopShortcut(const QString &program, const MessageSink &show)
+void createDesktopShortcut(
+    const QString &program, const QString &folder, const QString &workingFolder, const MessageSink &show)
 {
-    const QString folder = desktopFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return;
     const QString file = QDir(folder).filePath(QStringLiteral("Taxel.desktop"));
     if (QFileInfo::exists(file))
         return;
-    const QString workingFolder = DataRoot::path(DataPaths::binFolder()) + QLatin1Char('/');
     if (saveShortcutFile(file, program, workingFolder, QStringLiteral("Taxel起動")) == 0)
         show(QStringLiteral("デスクトップにTaxel起動アイコンを作成しました。"));
 }

@@ -18,17 +18,14 @@ QString escapeValue(const QString &value);
 /// The whole file text of the entry.
 QString entryText(const QString &program, const QString &workingFolder, const QString &description);
 
-/// The desktop folder of the user (a folder inside the test area while Qt's test mode is on).
-QString desktopFolder();
-/// Overrides desktopFolder() (tests); an empty text restores the default.
-void setDesktopFolder(const QString &folder);
-
 /// Writes the entry file; 0 when it was written, -1 when it could not be.
 int saveShortcutFile(
     const QString &file, const QString &program, const QString &workingFolder, const QString &description);
 
-/// Writes "Taxel.desktop" into the desktop folder when it is missing there and reports it with its
-/// message. Does nothing when the entry exists or the desktop folder does not.
-void createDesktopShortcut(const QString &program, const MessageSink &show);
+/// Writes "Taxel.desktop" into the desktop folder \a folder when it is missing there, starting
+/// \a program in \a workingFolder, and reports it with its message. Does nothing when the entry
+/// exists or the desktop folder does not.
+void createDesktopShortcut(
+    const QString &program, const QString &folder, const QString &workingFolder, const MessageSink &show);
 
 } // namespace DesktopEntry

@@ -5,23 +5,29 @@
 
 TaxelApplication::TaxelApplication(int &argc, char **argv)
     : QApplication(argc, argv)
+    , m_showError(&ShowErrorMessage)
 { }
+
+void TaxelApplication::setErrorSink(MessageSink show)
+{
+    m_showError = show ? std::move(show) : MessageSink(&ShowErrorMessage);
+}
 
 bool TaxelApplication::notify(QObject *receiver, QEvent *event)
 {
-    return RunGuarded([&] { return QApplication::notify(receiver, event); });
+    return RunGuarded([&] { return QApplication::notify(receiver, event); }, m_showError);
 }
 
-bool RunGuarded(const std::function<bool()> &deliver)
+bool RunGuarded(const std::function<bool()> &deliver, const MessageSink &show)
 {
     try {
         return deliver();
     } catch (const FileError &error) {
-        ShowErrorMessage(error.text());
+        show(error.text());
     } catch (const std::exception &error) {
-        ShowErrorMessage(QString::fromUtf8(error.what()));
+        show(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowErrorMessage(QString());
+        show(QString());
     }
     return false;
 }

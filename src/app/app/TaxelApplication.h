@@ -1,17 +1,24 @@
 #pragma once
 
+#include "datafiles/MessageSink.h"
+
 #include <QApplication>
 #include <functional>
 
-/// Runs one event delivery; an error it throws is shown in the standard error message box (an
-/// error without a text as an empty box) and the delivery counts as not handled.
-bool RunGuarded(const std::function<bool()> &deliver);
+/// Runs one event delivery; the text of an error it throws goes to \a show (an error without a
+/// text as an empty text) and the delivery counts as not handled.
+bool RunGuarded(const std::function<bool()> &deliver, const MessageSink &show);
 
 /// The application object: an error that escapes an event handler is shown in the standard error
-/// message box and the program goes on.
+/// message box (or given to the sink set in its place) and the program goes on.
 class TaxelApplication final : public QApplication
 {
 public:
     TaxelApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
+    /// Where an escaped error goes from now on; an empty sink restores the message box.
+    void setErrorSink(MessageSink show);
+
+private:
+    MessageSink m_showError;
 };

@@ -2,24 +2,17 @@
 
 #include "ui_U_taxel.h"
 
-#include "AppWindows.h"
 #include "DesktopEntry.h"
 #include "datafiles/DataPaths.h"
-#include "datafiles/DataRoot.h"
 #include "datafiles/ProgramRandom.h"
 #include "index/ExampleBuilder.h"
 #include "index/ItemIndexBuilder.h"
-#include "ui/Messages.h"
-#include "ui/Shell.h"
-#include "ui/U_koumoku.h"
-#include "ui/U_saimoku.h"
-#include "ui/U_study.h"
-#include "ui/U_tutorial.h"
+#include "ui/StudyWindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QStyle>
 #include <ctime>
 #include <utility>
@@ -48,14 +41,26 @@ QIcon ProgramIcon()
     return icon;
 }
 
-TMainForm::TMainForm(QWidget *parent)
+TMainForm::TMainForm(WindowServices services, QWidget *parent)
     : QWidget(parent)
+    , m_services(std::move(services))
     , m_ui(std::make_unique<Ui::MainForm>())
 {
     m_ui->setupUi(this);
     setWindowIcon(ProgramIcon());
     setMouseTracking(true);
+    setUpLooks();
+    setUpTexts();
+    m_ui->Lsyspath->hide();
+    m_ui->Bstudy->setFocus();
+    bindControls();
+    FormCreate();
+}
 
+TMainForm::~TMainForm() = default;
+
+void TMainForm::setUpLooks()
+{
     const QString tahoma = QStringLiteral("Tahoma");
     const QString gothic = QStringLiteral("ＭＳ ゴシック");
     setFont(pixelFont(tahoma, 15, true));
@@ -72,7 +77,10 @@ TMainForm::TMainForm(QWidget *parent)
     m_ui->LcloseEXP->setFont(pixelFont(gothic, 16, true, true));
     for (QLabel *link : {m_ui->Lkensaku1, m_ui->Lkensaku2, m_ui->Lkensaku3, m_ui->LmakeKoumoku, m_ui->LmakeReidai})
         link->setFont(pixelFont(tahoma, 15, true, true));
+}
 
+void TMainForm::setUpTexts()
+{
     m_ui->Label1->setText(QStringLiteral(
         "  このメニューは、学校図書館での分類作業を詳しく解説した大部の刊行資料を、効率よく学習するために作成しました。"
         "その資料は、本文450ページにわたってNDCの細目表の多くを取り上げて解説し、さらに相関索引の役割を果たす"
@@ -93,14 +101,10 @@ TMainForm::TMainForm(QWidget *parent)
         QStringLiteral("  "
                        "4つ目のメニュー「分類項目の検索」は、本の主題や内容を入力して5万4千件のデータベースから検索し、"
                        "どのような分類記号が付与されるかを確認して学習を進めます。"));
+}
 
-    m_ui->Psetumei->hide();
-    m_ui->Phelp->raise(); // the expanded help panel reaches over the explanation panel
-    m_ui->LmakeKoumoku->hide();
-    m_ui->LmakeReidai->hide();
-    m_ui->Lsyspath->hide();
-    m_ui->Bstudy->setFocus();
-
+void TMainForm::bindControls()
+{
     connect(m_ui->Bstudy, &QPushButton::clicked, this, &TMainForm::BstudyClick);
     connect(m_ui->Btutorial, &QPushButton::clicked, this, &TMainForm::BtutorialClick);
     connect(m_ui->Bsaimoku, &QPushButton::clicked, this, &TMainForm::BsaimokuClick);
@@ -116,79 +120,50 @@ TMainForm::TMainForm(QWidget *parent)
     connect(m_ui->Lkensaku3, &LinkLabel::clicked, this, &TMainForm::Lkensaku3Click);
     connect(m_ui->LmakeKoumoku, &LinkLabel::clicked, this, &TMainForm::LmakeKoumokuClick);
     connect(m_ui->LmakeReidai, &LinkLabel::clicked, this, &TMainForm::LmakeReidaiClick);
-
+    // the controls with a description for the pointer resting on them
+    m_buttons = {{m_ui->Bstudy, MenuControl::Study}, {m_ui->Btutorial, MenuControl::Tutorial},
+        {m_ui->Bsaimoku, MenuControl::Analysis}, {m_ui->Bkoumoku, MenuControl::ItemSearch},
+        {m_ui->Bhelp, MenuControl::Help}};
+    m_links = {{m_ui->Lkensaku1, MenuControl::Search1}, {m_ui->Lkensaku2, MenuControl::Search2},
+        {m_ui->Lkensaku3, MenuControl::Search3}};
     // every widget passes its pointer-enter to the hover handlers; the bare surface is tracked
     // through mouse moves
     const auto children = findChildren<QWidget *>();
     for (QWidget *child : children)
         child->installEventFilter(this);
-
-    FormCreate();
 }
-
-TMainForm::~TMainForm() = default;
 
 void TMainForm::setMaintenanceMode(bool on)
 {
-    m_ui->LmakeKoumoku->setVisible(on);
-    m_ui->LmakeReidai->setVisible(on);
+    m_state.maintenance = on;
+    render();
 }
 
 void TMainForm::FormCreate()
 {
     // the working folder at start-up; the data root was fixed from it (or from --root)
-    m_ui->Lsyspath->setText(QDir::toNativeSeparators(QDir::currentPath()));
+    m_state.workingFolder = QDir::toNativeSeparators(QDir::currentPath());
+    render();
 }
 
-QString TMainForm::descriptionFor(const QObject *sender) const
+// ---- handlers: one call on the state each ------------------------------------------------------
+
+void TMainForm::BstudyMouseEnter(MenuControl control)
 {
-    if (sender == m_ui->Bstudy)
-        return QStringLiteral(
-            "学校図書館での分類作業の手引書として刊行された資料を、項目ごとに再編集して分類規定を解説します。"
-            "あわせて、学校図書館でNDCの細目表をどのように活用すればよいかを説明します。");
-    if (sender == m_ui->Btutorial)
-        return QStringLiteral(
-            "分類規定の学習を参照しながら、基本・補助表・類ごとの例題で分類記号を付与する練習をします。"
-            "解答と解説を確かめることで、分類規定についての学習をさらに深められます。");
-    if (sender == m_ui->Bsaimoku)
-        return QStringLiteral("分類記号を入力すると、その記号に当たる分類項目を細目表から表示します。記号の各桁がそれぞ"
-                              "れ何を意味しているか、"
-                              "また付与された分類記号がどのような仕組みで合成されているのかを学ぶことができます。");
-    if (sender == m_ui->Bkoumoku)
-        return QStringLiteral(
-            "入力した語句で分類項目を検索し、一致した分類の事例を表示します。検索結果の分類項目を分析して、"
-            "分類記号を合成するためのヒントと、練習のための例題を表示します。");
-    if (sender == m_ui->Bhelp)
-        return QStringLiteral("バージョン情報とマニュアル参照のボタンを表示します。");
-    if (sender == m_ui->Lkensaku1)
-        return QStringLiteral("国会図書館サーチの検索ページに接続します。検索結果には、分類記号が表示されます。"
-                              "簡単な内容が表示される場合があります。");
-    if (sender == m_ui->Lkensaku2)
-        return QStringLiteral(
-            "国会図書館オンライン（NDL-OPAC）の検索ページに接続します。データベースの収録数は最も多いですが、"
-            "基本情報のみが表示されます。");
-    if (sender == m_ui->Lkensaku3)
-        return QStringLiteral("WebCatPlusの検索ページに接続します。検索結果には、分類記号は表示されませんが、"
-                              "表紙画像と目次や詳細な内容が表示されます。");
-    return QString();
+    m_state.pointTo(control);
+    render();
 }
 
-void TMainForm::BstudyMouseEnter(QObject *sender)
+void TMainForm::Lkensaku1MouseEnter(MenuControl control)
 {
-    if (sender == m_ui->Bstudy || sender == m_ui->Btutorial || sender == m_ui->Bsaimoku || sender == m_ui->Bkoumoku
-        || sender == m_ui->Bhelp)
-        m_ui->STsetumei->setText(descriptionFor(sender));
-}
-
-void TMainForm::Lkensaku1MouseEnter(QObject *sender)
-{
-    if (sender == m_ui->Lkensaku1 || sender == m_ui->Lkensaku2 || sender == m_ui->Lkensaku3)
-        m_ui->STsetumei->setText(descriptionFor(sender));
+    m_state.pointTo(control);
+    render();
 }
 
 void TMainForm::FormMouseEnter()
 {
-    m_ui->STsetumei->clear();
+    m_state.pointToSurface();
+    render();
 }
 
 void TMainForm::FormActivate()
@@ -196,71 +171,56 @@ void TMainForm::FormActivate()
     if (m_activating)
         return; // the shortcut message box hands the activation back while we are still here
     m_activating = true;
-    SeedProgramRandom(static_cast<std::uint32_t>(std::time(nullptr)));
-    DesktopEntry::createDesktopShortcut(QCoreApplication::applicationFilePath(), &ShowMessage);
+    m_services.random->seed(static_cast<std::uint32_t>(std::time(nullptr)));
+    DesktopEntry::createDesktopShortcut(QCoreApplication::applicationFilePath(), m_services.desktopFolder,
+        m_services.tree.path(DataPaths::binFolder()) + QLatin1Char('/'), m_services.show);
     m_activating = false;
 }
 
 void TMainForm::LhazimeniClick()
 {
-    m_ui->Psetumei->setVisible(m_ui->Psetumei->isHidden());
+    m_state.toggleExplanation();
+    render();
 }
 
 void TMainForm::LcloseEXPClick()
 {
-    m_ui->Psetumei->hide();
-    m_ui->Phelp->raise(); // the expanded help panel reaches over the explanation panel
-}
-
-void TMainForm::collapseHelp()
-{
-    m_ui->Bhelp->setText(QStringLiteral("ヘルプ"));
-    m_ui->Phelp->resize(m_ui->Phelp->width(), kHelpCollapsed);
+    m_state.closeExplanation();
+    render();
 }
 
 void TMainForm::BhelpClick()
 {
-    if (m_ui->Phelp->height() > 100) {
-        collapseHelp();
-    } else {
-        m_ui->Bhelp->setText(QStringLiteral("閉じる"));
-        m_ui->Phelp->resize(m_ui->Phelp->width(), kHelpExpanded);
-    }
+    m_state.toggleHelp();
+    render();
 }
 
 void TMainForm::BverClick()
 {
-    collapseHelp();
-    ShowMessage(QStringLiteral("Bld.020 2022/4/28 \nTaxel taxel.exe"));
+    m_state.closeHelp();
+    render({MainMenuState::versionMessage()});
 }
 
 void TMainForm::BmanualClick()
 {
-    collapseHelp();
-    OpenWithDesktop(QUrl::fromLocalFile(DataRoot::path(DataPaths::manual())));
+    m_state.closeHelp();
+    render();
+    m_services.openUrl(QUrl::fromLocalFile(m_services.tree.path(DataPaths::manual())));
 }
 
 void TMainForm::Lkensaku1Click()
 {
-    OpenWithDesktop(QUrl(QStringLiteral("https://ndlsearch.ndl.go.jp/")));
+    m_services.openUrl(QUrl(QStringLiteral("https://ndlsearch.ndl.go.jp/")));
 }
 
 void TMainForm::Lkensaku2Click()
 {
-    OpenWithDesktop(QUrl(QStringLiteral("https://ndlonline.ndl.go.jp/")));
+    m_services.openUrl(QUrl(QStringLiteral("https://ndlonline.ndl.go.jp/")));
 }
 
 void TMainForm::Lkensaku3Click()
 {
-    OpenWithDesktop(QUrl(QStringLiteral("http://webcatplus.nii.ac.jp/")));
-}
-
-void TMainForm::reportBuilderResult(int result)
-{
-    if (result < 0)
-        ShowMessage(QStringLiteral("作成できませんでした！"));
-    else
-        ShowMessage(QString::number(result) + QStringLiteral(" 件 作成しました。"));
+    m_services.openUrl(QUrl(QStringLiteral("http://webcatplus.nii.ac.jp/")));
 }
 
 void TMainForm::LmakeKoumokuClick()
@@ -281,39 +241,44 @@ void TMainForm::LmakeKoumokuClick()
         }
         ~WaitCursor() { hide(); }
     } cursor;
-    const int result = MakeKoumokuIndex(&ShowMessage, [&cursor] { cursor.show(); });
+    const int result = MakeKoumokuIndex(m_services.tree, m_services.show, [&cursor] { cursor.show(); });
     cursor.hide();
-    reportBuilderResult(result);
+    render({MainMenuState::builderMessage(result)});
 }
 
 void TMainForm::LmakeReidaiClick()
 {
-    reportBuilderResult(MakeReidaiData(&ShowMessage));
+    render({MainMenuState::builderMessage(MakeReidaiData(m_services.tree, m_services.show))});
 }
 
 // The main window becomes the active window again when a study window closes.
+void TMainForm::openStudyWindow(QDialog *window)
+{
+    if (window) {
+        PlaceStudyWindow(window);
+        window->exec();
+    }
+    FormActivate();
+}
+
 void TMainForm::BstudyClick()
 {
-    ShowStudyWindow(DialogStudy);
-    FormActivate();
+    openStudyWindow(m_windows.study);
 }
 
 void TMainForm::BtutorialClick()
 {
-    ShowStudyWindow(TutorialDialog);
-    FormActivate();
+    openStudyWindow(m_windows.tutorial);
 }
 
 void TMainForm::BsaimokuClick()
 {
-    ShowStudyWindow(SaimokuDialog);
-    FormActivate();
+    openStudyWindow(m_windows.analysis);
 }
 
 void TMainForm::BkoumokuClick()
 {
-    ShowStudyWindow(KoumokuDialog);
-    FormActivate();
+    openStudyWindow(m_windows.itemSearch);
 }
 
 bool TMainForm::event(QEvent *event)
@@ -335,8 +300,10 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Enter) {
         m_onSurface = false;
-        BstudyMouseEnter(watched);
-        Lkensaku1MouseEnter(watched);
+        if (m_buttons.contains(watched))
+            BstudyMouseEnter(m_buttons.value(watched));
+        if (m_links.contains(watched))
+            Lkensaku1MouseEnter(m_links.value(watched));
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -348,4 +315,21 @@ void TMainForm::mouseMoveEvent(QMouseEvent *event)
         FormMouseEnter();
     m_onSurface = onSurface;
     QWidget::mouseMoveEvent(event);
+}
+
+// ---- render: the state, shown ------------------------------------------------------------------
+
+void TMainForm::render(const QStringList &messages)
+{
+    const MainMenuState &s = m_state;
+    m_ui->STsetumei->setText(s.description);
+    m_ui->Psetumei->setVisible(s.explanationShown);
+    m_ui->Phelp->raise(); // the open help panel reaches over the explanation panel
+    m_ui->Bhelp->setText(s.helpButtonText());
+    m_ui->Phelp->resize(m_ui->Phelp->width(), s.helpOpen ? kHelpExpanded : kHelpCollapsed);
+    m_ui->LmakeKoumoku->setVisible(s.maintenance);
+    m_ui->LmakeReidai->setVisible(s.maintenance);
+    m_ui->Lsyspath->setText(s.workingFolder);
+    for (const QString &message : messages)
+        m_services.show(message);
 }

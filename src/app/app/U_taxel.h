@@ -1,28 +1,47 @@
 #pragma once
 
+#include "learning/MainMenuState.h"
+#include "ui/WindowServices.h"
+
+#include <QHash>
 #include <QIcon>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
 namespace Ui {
 class MainForm;
 }
+class QDialog;
 
 /// The program's icon, the pictures the desktop shows for it (packaging/icons, built into the
 /// program), for every window of the program.
 QIcon ProgramIcon();
 
+/// The four study windows the main menu opens.
+struct StudyWindows
+{
+    QPointer<QDialog> study; ///< 分類記号付与の学習
+    QPointer<QDialog> tutorial; ///< the practice window
+    QPointer<QDialog> analysis; ///< 分類細目の検索
+    QPointer<QDialog> itemSearch; ///< 分類項目の検索
+};
+
 /// The main menu window: the four study menus, the description box, the explanation and help
-/// panels, the catalogue links and the two hidden maintenance commands.
+/// panels, the catalogue links and the two hidden maintenance commands. What it shows is a
+/// MainMenuState: each handler makes one call on it and render() shows the result.
 class TMainForm final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget *parent = nullptr);
+    explicit TMainForm(WindowServices services, QWidget *parent = nullptr);
     ~TMainForm() override;
 
+    /// The windows its four menus open (made after it, as its children).
+    void setStudyWindows(const StudyWindows &windows) { m_windows = windows; }
     /// Shows the two maintenance commands (hidden in the delivered program).
     void setMaintenanceMode(bool on);
+    const MainMenuState &state() const { return m_state; }
 
 protected:
     bool event(QEvent *event) override;
@@ -30,8 +49,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private slots:
-    void BstudyMouseEnter(QObject *sender);
-    void Lkensaku1MouseEnter(QObject *sender);
+    void BstudyMouseEnter(MenuControl control);
+    void Lkensaku1MouseEnter(MenuControl control);
     void FormMouseEnter();
     void FormActivate();
 
@@ -52,14 +71,19 @@ private slots:
     void BkoumokuClick();
 
 private:
-    /// The hover descriptions: the text the description box shows for \a sender, or a null text
-    /// when the sender is not one of the described controls.
-    QString descriptionFor(const QObject *sender) const;
+    void setUpLooks();
+    void setUpTexts();
+    void bindControls();
     void FormCreate();
-    void collapseHelp();
-    void reportBuilderResult(int result);
+    void openStudyWindow(QDialog *window);
+    void render(const QStringList &messages = {});
 
+    WindowServices m_services;
     std::unique_ptr<Ui::MainForm> m_ui;
+    MainMenuState m_state;
+    StudyWindows m_windows;
+    QHash<const QObject *, MenuControl> m_buttons; ///< the menu buttons and the help button
+    QHash<const QObject *, MenuControl> m_links; ///< the catalogue links
     bool m_onSurface = false;
     bool m_activating = false;
     bool m_shownOnce = false;

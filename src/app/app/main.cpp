@@ -1,15 +1,34 @@
-// taxel: the program. Finds its data root (making the user's copy of the installed tree on the
-// first start of an installed program), creates the five windows and runs the main menu.
+// taxel: the program. Finds its data tree, creates the five windows and runs the main menu.
 
-#include "AppWindows.h"
 #include "Fonts.h"
 #include "TaxelApplication.h"
+#include "TaxelWindows.h"
 #include "U_taxel.h"
 #include "datafiles/DataRoot.h"
 #include "ui/Messages.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+
+namespace {
+
+void runMainMenu(const DataRoot::StartRoot &start, bool maintenance)
+{
+    if (!start.problem.isEmpty())
+        ShowMessage(start.problem);
+    InstallFontSubstitutions();
+    const TaxelWindows windows(ProgramServices(DataTree(start)), maintenance);
+    TMainForm &main = windows.mainForm();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = main.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        main.move(frame.topLeft());
+    }
+    main.show();
+    QApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -18,26 +37,13 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("taxel")); // the menu entry, for the desktop's taskbar
     QStringList args = QCoreApplication::arguments().mid(1);
     const QString given = DataRoot::takeRootOption(args);
-    const QString problem = DataRoot::startUp(given, QStringLiteral(TAXEL_INSTALLED_DATA));
-    const bool maintenance = args.contains(QStringLiteral("--maintenance"));
-
+    const DataRoot::StartRoot start = DataRoot::startUp(given, QStringLiteral(TAXEL_INSTALLED_DATA));
     try {
-        if (!problem.isEmpty())
-            ShowMessage(problem);
-        InstallFontSubstitutions();
-        CreateWindows(maintenance);
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            QRect frame = MainForm->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            MainForm->move(frame.topLeft());
-        }
-        MainForm->show();
-        app.exec();
+        runMainMenu(start, args.contains(QStringLiteral("--maintenance")));
     } catch (const std::exception &error) {
         ShowErrorMessage(QString::fromUtf8(error.what()));
     } catch (...) {
         ShowErrorMessage(QString());
     }
-    DestroyWindows();
     return 0;
 }

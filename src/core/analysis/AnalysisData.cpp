@@ -63,22 +63,25 @@ const AnalysisFile &noFile()
 
 } // namespace
 
-AnalysisData AnalysisData::load()
+AnalysisData AnalysisData::load(const DataTree &tree)
 {
     AnalysisData data;
-    data.tables = LoadAuxTables(&data.errors);
-    data.refresh();
+    data.m_tree = tree;
+    data.tables = LoadAuxTables(tree, &data.errors);
+    data.errors += data.refresh();
     return data;
 }
 
-void AnalysisData::refresh()
+QStringList AnalysisData::refresh()
 {
+    QStringList failed;
     for (int mainClass = 0; mainClass < 10; ++mainClass) {
         const auto i = static_cast<std::size_t>(mainClass);
-        if (readIfChanged(DataRoot::path(ScheduleFilePath(mainClass)), m_schedules[i], errors))
+        if (readIfChanged(m_tree.path(ScheduleFilePath(mainClass)), m_schedules[i], failed))
             m_synthesis.reset();
-        readIfChanged(DataRoot::path(SectionFilePath(mainClass)), m_sections[i], errors);
+        readIfChanged(m_tree.path(SectionFilePath(mainClass)), m_sections[i], failed);
     }
+    return failed;
 }
 
 const AnalysisFile &AnalysisData::schedule(int mainClass) const

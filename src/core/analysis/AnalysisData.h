@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AuxTables.h"
+#include "datafiles/DataRoot.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,14 +31,16 @@ struct AnalysisFile
 class AnalysisData
 {
 public:
-    /// Reads the tables and every schedule and section file under the data root.
-    static AnalysisData load();
+    /// Reads the tables and every schedule and section file of \a tree.
+    static AnalysisData load(const DataTree &tree);
 
-    /// Reads again the schedule and section files that changed, appeared or went away.
-    void refresh();
+    /// Reads again the schedule and section files that changed, appeared or went away; returns the
+    /// texts of those that exist but could not be read.
+    QStringList refresh();
 
     AuxTables tables;
-    /// the texts of the files that exist but could not be read, in the order they were met
+    /// the texts of the files that existed but could not be read when the data was made, in the
+    /// order they were met
     QStringList errors;
 
     /// The files of main class \a mainClass (0 to 9); any other class has none.
@@ -53,6 +56,7 @@ public:
     void setSections(int mainClass, const QStringList &lines);
 
 private:
+    DataTree m_tree;
     std::array<AnalysisFile, 10> m_schedules;
     std::array<AnalysisFile, 10> m_sections;
     mutable std::shared_ptr<const ScheduleSynthesis> m_synthesis;

@@ -23,12 +23,12 @@ QString AuxTableFileName(AuxTable table)
     return QString();
 }
 
-AuxTables LoadAuxTables(QStringList *errors)
+AuxTables LoadAuxTables(const DataTree &tree, QStringList *errors)
 {
     AuxTables tables;
     for (int i = 0; i < AuxTableCount; ++i) {
         const auto table = static_cast<AuxTable>(i);
-        const QString file = DataRoot::path(DataPaths::tableFolder() + QLatin1Char('/') + AuxTableFileName(table));
+        const QString file = tree.path(DataPaths::tableFolder() + QLatin1Char('/') + AuxTableFileName(table));
         if (!DataRoot::fileExists(file))
             continue;
         LineList list;

@@ -5,6 +5,8 @@
 
 #include <array>
 
+class DataTree;
+
 /// The reference tables that explain the codes appended to a section number: eight auxiliary
 /// tables, the literary period table and the summary table of the hundred divisions. Each is an
 /// ordered list of whole lines, "code,caption", kept exactly as read.
@@ -44,7 +46,7 @@ struct AuxTables
 /// Reads every table from "StudyTaxel/TaxelData/" under the data root. A missing file leaves its
 /// table empty without a word. A file that exists but cannot be read throws FileError, or, when
 /// \a errors is given, leaves its table empty, adds the error text there and the others still load.
-AuxTables LoadAuxTables(QStringList *errors = nullptr);
+AuxTables LoadAuxTables(const DataTree &tree, QStringList *errors = nullptr);
 
 // ---- auxiliary kind codes ----------------------------------------------------------------------
 // 1 form, 2 geographic, 3 sea, 4 language, 5 language common, 6 literature common, 7 period,

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-/// The fixed data paths, relative to the data root (DataRoot::path resolves them).
+/// The fixed data paths, relative to the data root (a DataTree resolves them).
 namespace DataPaths {
 inline QString studyTaxel()
 {
@@ -39,5 +39,19 @@ inline QString tableFolder()
 inline QString studyFolder()
 {
     return QStringLiteral("StudyTaxel/SaimokuData");
+}
+/// The explanations the practice window's links open.
+inline QString basicsGuide()
+{
+    return studyFolder() + QStringLiteral("/taxel_kihon.pdf");
+}
+inline QString tablesGuide()
+{
+    return studyFolder() + QStringLiteral("/taxel_hojo.pdf");
+}
+/// The explanation of class \a digit (0 … 9): "StudyTaxel/SaimokuData/exp_rui3.pdf".
+inline QString classGuide(int digit)
+{
+    return studyFolder() + QStringLiteral("/exp_rui%1.pdf").arg(digit);
 }
 } // namespace DataPaths

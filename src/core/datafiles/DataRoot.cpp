@@ -12,9 +12,6 @@
 #include <algorithm>
 
 namespace {
-QString g_root;
-QString g_installed; ///< the installed tree read beneath the user's folder; empty when there is none
-
 QString cleanAbsolute(const QString &dir)
 {
     return QDir::cleanPath(QDir(dir).absolutePath());
@@ -153,57 +150,12 @@ StartRoot startRoot(
     return start;
 }
 
-QString startUp(const QString &given, const QString &installedRelative)
+StartRoot startUp(const QString &given, const QString &installedRelative)
 {
     QCoreApplication::setApplicationName(applicationName());
     const QString installed = installedRoot(QCoreApplication::applicationDirPath(), installedRelative);
-    const StartRoot start = startRoot(given, QDir::currentPath(), installed,
+    return startRoot(given, QDir::currentPath(), installed,
         installed.isEmpty() ? QString() : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    setRoot(start.root, start.installed);
-    return start.problem;
-}
-
-void setRoot(const QString &root, const QString &installed)
-{
-    g_root = cleanAbsolute(root);
-    g_installed = installed.isEmpty() ? QString() : cleanAbsolute(installed);
-}
-
-QString installed()
-{
-    return g_installed;
-}
-
-QString root()
-{
-    if (g_root.isEmpty())
-        g_root = findRoot(QString(), QDir::currentPath());
-    return g_root;
-}
-
-namespace {
-QString under(const QString &base, QStringView relative)
-{
-    if (base.endsWith(QLatin1Char('/')))
-        return base + relative.toString();
-    return base + QLatin1Char('/') + relative.toString();
-}
-} // namespace
-
-QString path(QStringView relative)
-{
-    const QString own = under(root(), relative);
-    if (g_installed.isEmpty() || QFileInfo::exists(own))
-        return own;
-    return under(g_installed, relative);
-}
-
-QString writePath(QStringView relative)
-{
-    const QString own = under(root(), relative);
-    if (!g_installed.isEmpty())
-        QDir().mkpath(QFileInfo(own).absolutePath()); // the user's folder holds only what was written
-    return own;
 }
 
 bool fileExists(const QString &path)
@@ -231,3 +183,33 @@ QString takeRootOption(QStringList &args)
 }
 
 } // namespace DataRoot
+
+namespace {
+QString under(const QString &base, QStringView relative)
+{
+    if (base.endsWith(QLatin1Char('/')))
+        return base + relative.toString();
+    return base + QLatin1Char('/') + relative.toString();
+}
+} // namespace
+
+DataTree::DataTree(const QString &root, const QString &installed)
+    : m_root(cleanAbsolute(root))
+    , m_installed(installed.isEmpty() ? QString() : cleanAbsolute(installed))
+{ }
+
+QString DataTree::path(QStringView relative) const
+{
+    const QString own = under(m_root, relative);
+    if (m_installed.isEmpty() || QFileInfo::exists(own))
+        return own;
+    return under(m_installed, relative);
+}
+
+QString DataTree::writePath(QStringView relative) const
+{
+    const QString own = under(m_root, relative);
+    if (!m_installed.isEmpty())
+        QDir().mkpath(QFileInfo(own).absolutePath()); // the user's folder holds only what was written
+    return own;
+}

@@ -53,25 +53,10 @@ struct StartRoot
 StartRoot startRoot(
     const QString &given, const QString &workingDir, const QString &installedRoot, const QString &userFolder);
 
-/// startRoot() as a program applies it and sets the root: the installed tree at
-/// \a installedRelative from the program's folder, the user's folder from
-/// QStandardPaths::AppDataLocation under applicationName(), which it gives the application.
-/// Returns the problem text (empty when none).
-QString startUp(const QString &given, const QString &installedRelative);
-
-/// Sets the root for the rest of the run, and the installed tree read beneath it (none when empty);
-/// both are made absolute.
-void setRoot(const QString &root, const QString &installed = QString());
-QString root();
-/// The installed tree read beneath the root, or an empty text.
-QString installed();
-
-/// Where a data path is read: "StudyTaxel/Koumoku_All.csv" → "<root>/StudyTaxel/Koumoku_All.csv",
-/// or, beneath a user's folder, the installed tree's file when the user's folder has none.
-QString path(QStringView relative);
-/// Where a data path is written: always under the root; beneath a user's folder, the folders it
-/// needs are made.
-QString writePath(QStringView relative);
+/// startRoot() as a program applies it: the installed tree at \a installedRelative from the
+/// program's folder, the user's folder from QStandardPaths::AppDataLocation under applicationName(),
+/// which it gives the application.
+StartRoot startUp(const QString &given, const QString &installedRelative);
 
 /// True when a file (not a folder) exists at \a path.
 bool fileExists(const QString &path);
@@ -80,3 +65,31 @@ bool fileExists(const QString &path);
 QString takeRootOption(QStringList &args);
 
 } // namespace DataRoot
+
+/// The data tree a program works on: the root, where files are written and looked up first, and
+/// the installed tree read beneath it (none when empty). Every part of the program that reads or
+/// writes data files is handed one.
+class DataTree
+{
+public:
+    DataTree() = default;
+    /// Both are made absolute.
+    explicit DataTree(const QString &root, const QString &installed = QString());
+    explicit DataTree(const DataRoot::StartRoot &start)
+        : DataTree(start.root, start.installed)
+    { }
+
+    const QString &root() const { return m_root; }
+    const QString &installed() const { return m_installed; }
+
+    /// Where a data path is read: "StudyTaxel/Koumoku_All.csv" → "<root>/StudyTaxel/Koumoku_All.csv",
+    /// or, beneath a user's folder, the installed tree's file when the user's folder has none.
+    QString path(QStringView relative) const;
+    /// Where a data path is written: always under the root; beneath a user's folder, the folders it
+    /// needs are made.
+    QString writePath(QStringView relative) const;
+
+private:
+    QString m_root;
+    QString m_installed;
+};

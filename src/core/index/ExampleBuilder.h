@@ -6,9 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+class DataTree;
+
 /// Clears \a kari and loads the example master file "StudyTaxel/Reidai_All.csv" into it.
 /// Returns the number of lines, or -1 after its message when the file does not exist.
-int LoadReidaiAll(LineList &kari, const MessageSink &show);
+int LoadReidaiAll(const DataTree &tree, LineList &kari, const MessageSink &show);
 
 /// The 1000 lines of example block \a block with every slot empty: "1001::空き番号" … "2000::空き番号" for block 1.
 QStringList EmptyExampleBlock(int block);
@@ -22,4 +24,4 @@ int ExampleFileLetter(const QString &number);
 /// a lettered one is appended to "REI_A.txt" … "REI_F.txt". Returns the number of examples placed,
 /// or -1 after its messages when the master file is missing or empty. Throws FileError when a file
 /// cannot be written (the files written before it stay).
-int MakeReidaiData(const MessageSink &show);
+int MakeReidaiData(const DataTree &tree, const MessageSink &show);

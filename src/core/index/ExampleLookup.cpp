@@ -14,9 +14,9 @@ namespace {
 
 const QChar kPartEnd(0x2225); // ∥
 
-QString exampleFile(const QString &name)
+QString exampleFile(const DataTree &tree, const QString &name)
 {
-    return DataRoot::path(DataPaths::exampleFolder()) + QLatin1Char('/') + name;
+    return tree.path(DataPaths::exampleFolder()) + QLatin1Char('/') + name;
 }
 
 QString field(const QStringList &fields, int index)
@@ -98,13 +98,13 @@ const LineList *linesOf(const QString &path, TextFileCache *files, LineList &rea
     return &read;
 }
 
-ExampleTexts findForSlot(const QString &number, TextFileCache *files)
+ExampleTexts findForSlot(const DataTree &tree, const QString &number, TextFileCache *files)
 {
     ExampleTexts out;
     const QString lettered = letteredFile(number, false);
     LineList read;
     if (!lettered.isEmpty()) {
-        const LineList *list = linesOf(exampleFile(lettered), files, read);
+        const LineList *list = linesOf(exampleFile(tree, lettered), files, read);
         if (!list)
             return failed(LookupResult::SlotLetteredFileMissing);
         for (const QString &line : list->lines())
@@ -113,7 +113,7 @@ ExampleTexts findForSlot(const QString &number, TextFileCache *files)
     } else {
         const int n = ReadInt(number);
         const qint64 block = (static_cast<qint64>(n) - 1) / 1000; // C division: 0 for n = 0
-        const LineList *list = linesOf(exampleFile(QStringLiteral("REI_%1.txt").arg(block)), files, read);
+        const LineList *list = linesOf(exampleFile(tree, QStringLiteral("REI_%1.txt").arg(block)), files, read);
         if (!list)
             return failed(LookupResult::SlotBlockMissing);
         QString line;
@@ -139,13 +139,14 @@ QString setFile(int setCode, int n)
     return {};
 }
 
-ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrderMode, TextFileCache *files)
+ExampleTexts findForPractice(
+    const DataTree &tree, const QString &number, int setCode, bool fixedOrderMode, TextFileCache *files)
 {
     ExampleTexts out;
     LineList read;
     const QString lettered = letteredFile(number, true);
     if (!lettered.isEmpty()) {
-        const LineList *list = linesOf(exampleFile(lettered), files, read);
+        const LineList *list = linesOf(exampleFile(tree, lettered), files, read);
         if (!list)
             return failed(LookupResult::LetteredFileMissing);
         out.aimWritten = fixedOrderMode;
@@ -175,7 +176,7 @@ ExampleTexts findForPractice(const QString &number, int setCode, bool fixedOrder
     const QString name = setFile(setCode, n);
     if (name.isEmpty())
         return failed(LookupResult::NoFileForSet);
-    const LineList *list = linesOf(exampleFile(name), files, read);
+    const LineList *list = linesOf(exampleFile(tree, name), files, read);
     if (!list)
         return failed(LookupResult::SetFileMissing);
     QString line;
@@ -228,10 +229,10 @@ QString DescribeLookupResult(LookupResult result)
     return QString();
 }
 
-ExampleTexts FindReidai(
-    const QString &number, ExampleCaller caller, int setCode, bool fixedOrderMode, TextFileCache *files)
+ExampleTexts FindReidai(const DataTree &tree, const QString &number, ExampleCaller caller, int setCode,
+    bool fixedOrderMode, TextFileCache *files)
 {
     if (caller == ExampleCaller::Practice)
-        return findForPractice(number, setCode, fixedOrderMode, files);
-    return findForSlot(number, files);
+        return findForPractice(tree, number, setCode, fixedOrderMode, files);
+    return findForSlot(tree, number, files);
 }

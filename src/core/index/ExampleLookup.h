@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class DataTree;
 class TextFileCache;
 
 /// Which window asks FindReidai: the practice window, or one of the item search window's four
@@ -63,5 +64,5 @@ QString WidenBlanks(const QString &text);
 /// practice set's own file).
 /// \a files, when given, keeps the example files read, so that a caller that looks up many numbers
 /// reads each file once (and again when it changes).
-ExampleTexts FindReidai(const QString &number, ExampleCaller caller, int setCode = 0, bool fixedOrderMode = false,
-    TextFileCache *files = nullptr);
+ExampleTexts FindReidai(const DataTree &tree, const QString &number, ExampleCaller caller, int setCode = 0,
+    bool fixedOrderMode = false, TextFileCache *files = nullptr);

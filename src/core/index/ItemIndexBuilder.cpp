@@ -23,10 +23,9 @@ QString afterSlash(const QString &field, int limit)
 
 } // namespace
 
-int LoadKoumokuAll(LineList &kari, const MessageSink &show)
+int LoadKoumokuAll(const DataTree &tree, LineList &kari, const MessageSink &show)
 {
-    return LoadMasterFile(
-        kari, DataPaths::itemMaster(), QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"), show);
+    return LoadMasterFile(tree, kari, DataPaths::itemMaster(), QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"), show);
 }
 
 QList<IndexEntry> IndexEntriesOf(const QString &masterLine)
@@ -51,10 +50,10 @@ QList<IndexEntry> IndexEntriesOf(const QString &masterLine)
     return entries;
 }
 
-int MakeKoumokuIndex(const MessageSink &show, const std::function<void()> &working)
+int MakeKoumokuIndex(const DataTree &tree, const MessageSink &show, const std::function<void()> &working)
 {
     LineList kari;
-    if (LoadKoumokuAll(kari, show) < 1) {
+    if (LoadKoumokuAll(tree, kari, show) < 1) {
         show(QStringLiteral("分類項目データを読み込むことができませんでした！"));
         return -1;
     }
@@ -73,7 +72,7 @@ int MakeKoumokuIndex(const MessageSink &show, const std::function<void()> &worki
             DeferredSaves::File *&slot = byNumbers[(n.x << 14) | (n.y << 7) | n.z];
             if (!slot) {
                 const QString relative = indexFolder + QStringLiteral("/%1/%2/%3").arg(n.x).arg(n.y).arg(n.z);
-                slot = &files.file(DataRoot::writePath(relative), DataRoot::path(relative));
+                slot = &files.file(tree.writePath(relative), tree.path(relative));
             }
             if (!files.load(*slot))
                 files.reset(*slot, {});

@@ -4,6 +4,8 @@
 #include "datafiles/MessageSink.h"
 
 #include <QList>
+
+class DataTree;
 #include <QString>
 
 /// One line of the keyword index and the key it is filed under.
@@ -15,7 +17,7 @@ struct IndexEntry
 
 /// Clears \a kari and loads the item master file "StudyTaxel/Koumoku_All.csv" into it.
 /// Returns the number of lines, or -1 after its message when the file does not exist.
-int LoadKoumokuAll(LineList &kari, const MessageSink &show);
+int LoadKoumokuAll(const DataTree &tree, LineList &kari, const MessageSink &show);
 
 /// The index lines of one master line, one per keyword of its item name, in keyword order; none
 /// for a comment ("*…"), a record of fewer than 8 fields, or an empty class number or item name.
@@ -28,4 +30,4 @@ QList<IndexEntry> IndexEntriesOf(const QString &masterLine);
 /// to index files that already exist. Throws FileError when an index file cannot be written (the
 /// files written before it stay); "StudyTaxel/KoumokuIndex" must exist. \a working is called once
 /// the master file is loaded, before the long part begins (the window shows its wait cursor then).
-int MakeKoumokuIndex(const MessageSink &show, const std::function<void()> &working = {});
+int MakeKoumokuIndex(const DataTree &tree, const MessageSink &show, const std::function<void()> &working = {});

@@ -30,12 +30,12 @@ bool matches(const QString &line, const QStringList &f, const QString &searchKey
 
 /// Adds the hit lines of one keyword's index file to \a hits; false when the file does not exist
 /// (or the keyword is empty and has none).
-bool collect(const QString &keyword, bool exact, QStringList &hits)
+bool collect(const DataTree &tree, const QString &keyword, bool exact, QStringList &hits)
 {
     if (keyword.isEmpty())
         return false;
     const QString searchKey = IndexKeyOf(keyword);
-    const QString path = DataRoot::path(IndexFileOf(searchKey));
+    const QString path = tree.path(IndexFileOf(searchKey));
     if (!DataRoot::fileExists(path))
         return false;
     LineList index;
@@ -85,13 +85,13 @@ bool MatchesSearchKey(const QString &indexLine, const QString &searchKey, bool e
     return matches(indexLine, splitFields(indexLine), searchKey, exact);
 }
 
-SearchResult SearchKoumokuAnd(const QString &query, bool exact)
+SearchResult SearchKoumokuAnd(const DataTree &tree, const QString &query, bool exact)
 {
     SearchResult out;
     const QStringList keywords = MakeKeyList(query, QueryMode);
     if (keywords.isEmpty())
         return out;
-    collect(keywords.first(), exact, out.hits);
+    collect(tree, keywords.first(), exact, out.hits);
     sortAndDropRepeats(out.hits);
     for (qsizetype k = 1; k < keywords.size(); ++k) {
         const QString &keyword = keywords.at(k);
@@ -101,14 +101,14 @@ SearchResult SearchKoumokuAnd(const QString &query, bool exact)
     return out;
 }
 
-SearchResult SearchKoumokuOr(const QString &query, bool exact)
+SearchResult SearchKoumokuOr(const DataTree &tree, const QString &query, bool exact)
 {
     SearchResult out;
     const QStringList keywords = MakeKeyList(query, QueryMode);
     for (const QString &keyword : keywords) {
         if (keyword.isEmpty())
             continue; // the empty query: no search key, no hits
-        if (!collect(keyword, exact, out.hits)) {
+        if (!collect(tree, keyword, exact, out.hits)) {
             out.hits.clear();
             out.result = -1;
             return out;

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 /// The outcome of a keyword search: the count the window shows and its hit list.
+class DataTree;
+
 struct SearchResult
 {
     int result = 0; ///< number of hits; -1 when an OR keyword has no index file
@@ -38,8 +40,8 @@ bool MatchesSearchKey(const QString &indexLine, const QString &searchKey, bool e
 
 /// AND search: looks up the first keyword of the query (in keyword order) in its index file, then
 /// keeps the hit lines that contain every further keyword anywhere. Hits are sorted, duplicates dropped.
-SearchResult SearchKoumokuAnd(const QString &query, bool exact);
+SearchResult SearchKoumokuAnd(const DataTree &tree, const QString &query, bool exact);
 
 /// OR search: the hits of every keyword merged in one sorted list, duplicates dropped; -1 and no
 /// hits when the index file of any keyword does not exist.
-SearchResult SearchKoumokuOr(const QString &query, bool exact);
+SearchResult SearchKoumokuOr(const DataTree &tree, const QString &query, bool exact);

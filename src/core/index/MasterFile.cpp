@@ -3,10 +3,11 @@
 #include "datafiles/DataRoot.h"
 #include "datafiles/LineList.h"
 
-int LoadMasterFile(LineList &kari, const QString &relativePath, const QString &missingMessage, const MessageSink &show)
+int LoadMasterFile(const DataTree &tree, LineList &kari, const QString &relativePath, const QString &missingMessage,
+    const MessageSink &show)
 {
     kari.clear();
-    const QString path = DataRoot::path(relativePath);
+    const QString path = tree.path(relativePath);
     if (!DataRoot::fileExists(path)) {
         show(missingMessage);
         return -1;

@@ -97,7 +97,7 @@ QString ProgressFilePath(ProgressKind kind)
 
 PracticeState::Choice PracticeState::loadList(const PracticeSet &set)
 {
-    const QString path = DataRoot::path(set.numberList);
+    const QString path = m_tree.path(set.numberList);
     if (!DataRoot::fileExists(path))
         return Choice::ListMissing;
     LineList loaded;
@@ -169,7 +169,7 @@ void PracticeState::startFixedOrder(ProgressKind kind)
 
     m_progressDisplay = QStringLiteral("0");
     m_nextPosition = 0;
-    const QString path = DataRoot::path(ProgressFilePath(kind));
+    const QString path = m_tree.path(ProgressFilePath(kind));
     if (!DataRoot::fileExists(path))
         return;
     m_progress.loadFromFile(path);
@@ -182,60 +182,69 @@ void PracticeState::startFixedOrder(ProgressKind kind)
     m_progressDisplay = m_nextPosition == value ? first : QString::number(m_nextPosition);
 }
 
-QVector<Exercise> PracticeState::setExercises(int count, const ExerciseLookup &lookup, QString *message)
+int PracticeState::setCodeAt(int position) const
+{
+    return m_setCodes.isEmpty() ? m_setCode : m_setCodes.value(position);
+}
+
+QVector<Exercise> PracticeState::nextInOrder(const ExerciseLookup &lookup, QString *message)
 {
     QVector<Exercise> filled;
+    if (m_nextPosition >= m_numbers.count()) {
+        *message = finishedMessage();
+        return filled;
+    }
+    const QString number = m_numbers[m_nextPosition];
+    ++m_nextPosition;
+    m_progressDisplay = QString::number(m_nextPosition);
+    Exercise exercise {number, lookup(number, m_setCode), m_setCode};
+    if (exercise.texts.result == LookupResult::Found)
+        filled.append(exercise);
+    return filled;
+}
+
+bool PracticeState::drawOne(const ExerciseLookup &lookup, ProgramRandom &random, QSet<int> &used, Exercise *out) const
+{
+    // Draw as the learner would expect (a 31-bit value modulo the length), but try each position
+    // once per slot, so a list whose entries cannot all be resolved still ends.
     const int length = m_numbers.count();
-    if (length == 0) {
+    QSet<int> tried = used;
+    long long draws = 0;
+    const long long drawLimit = 64LL * length + 1024;
+    while (tried.size() < length) {
+        int position = static_cast<int>(random.next() % static_cast<unsigned>(length));
+        if (tried.contains(position)) {
+            if (++draws < drawLimit)
+                continue;
+            for (position = 0; tried.contains(position); ++position) { } // the generator missed some
+        }
+        tried.insert(position);
+        const int code = setCodeAt(position);
+        Exercise exercise {m_numbers[position], lookup(m_numbers[position], code), code};
+        if (exercise.texts.result == LookupResult::Found) {
+            used.insert(position);
+            *out = exercise;
+            return true;
+        }
+    }
+    return false;
+}
+
+QVector<Exercise> PracticeState::setExercises(
+    int count, const ExerciseLookup &lookup, ProgramRandom &random, QString *message)
+{
+    if (m_numbers.count() == 0) {
         *message = m_setCode == ReviewSetCode ? emptyReviewMessage() : noExerciseMessage();
-        return filled;
+        return {};
     }
-    auto setCodeAt = [this](int position) { return m_setCodes.isEmpty() ? m_setCode : m_setCodes.value(position); };
-
-    if (m_fixedOrderMode) {
-        if (m_nextPosition >= length) {
-            *message = finishedMessage();
-            return filled;
-        }
-        const QString number = m_numbers[m_nextPosition];
-        ++m_nextPosition;
-        m_progressDisplay = QString::number(m_nextPosition);
-        Exercise exercise {number, lookup(number, m_setCode), m_setCode};
-        if (exercise.texts.result == LookupResult::Found)
-            filled.append(exercise);
-        return filled;
-    }
-
+    if (m_fixedOrderMode)
+        return nextInOrder(lookup, message);
     count = qBound(1, count, 3);
+    QVector<Exercise> filled;
     QSet<int> used;
-    auto &random = ProgramRandom();
-    for (int slot = 0; slot < count; ++slot) {
-        // Draw as the learner would expect (a 31-bit value modulo the length), but try each position
-        // once per slot, so a list whose entries cannot all be resolved still ends.
-        QSet<int> tried = used;
-        bool found = false;
-        long long draws = 0;
-        const long long drawLimit = 64LL * length + 1024;
-        while (tried.size() < length) {
-            int position = static_cast<int>(random() % static_cast<unsigned>(length));
-            if (tried.contains(position)) {
-                if (++draws < drawLimit)
-                    continue;
-                for (position = 0; tried.contains(position); ++position) { } // the generator missed some
-            }
-            tried.insert(position);
-            const int code = setCodeAt(position);
-            Exercise exercise {m_numbers[position], lookup(m_numbers[position], code), code};
-            if (exercise.texts.result == LookupResult::Found) {
-                used.insert(position);
-                filled.append(exercise);
-                found = true;
-                break;
-            }
-        }
-        if (!found)
-            break;
-    }
+    Exercise exercise;
+    while (filled.size() < count && drawOne(lookup, random, used, &exercise))
+        filled.append(exercise);
     if (filled.isEmpty())
         *message = noneResolvableMessage();
     else if (filled.size() < count)
@@ -247,7 +256,7 @@ void PracticeState::saveProgress()
 {
     m_progress.clear();
     m_progress.add(m_progressDisplay);
-    m_progress.saveToFile(DataRoot::writePath(ProgressFilePath(m_progressKind)), LineList::Durability::Synced);
+    m_progress.saveToFile(m_tree.writePath(ProgressFilePath(m_progressKind)), LineList::Durability::Synced);
 }
 
 void PracticeState::chooseStart(int index)

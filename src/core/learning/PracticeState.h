@@ -1,14 +1,17 @@
 #pragma once
 
+#include "datafiles/DataRoot.h"
 #include "datafiles/LineList.h"
 #include "index/ExampleLookup.h"
 
 #include <QString>
 #include <QStringList>
+#include <QSet>
 #include <QVector>
 #include <functional>
 
 /// Which progress file belongs to the chosen fixed-order set.
+class ProgramRandom;
 class ReviewList;
 
 enum class ProgressKind { Basic, Advanced };
@@ -54,6 +57,11 @@ using ExerciseLookup = std::function<ExampleTexts(const QString &number, int set
 class PracticeState
 {
 public:
+    /// Reads its number lists and progress files from \a tree and writes progress there.
+    explicit PracticeState(DataTree tree)
+        : m_tree(std::move(tree))
+    { }
+
     enum class Choice { Chosen, ListMissing, InvalidItem };
 
     static QString listMissingMessage(); ///< "例題番号ファイルをロードできませんでした!"
@@ -90,7 +98,7 @@ public:
     /// Sets \a count exercises (1 in fixed-order mode). Fills the slots one by one, each with a
     /// number the lookup resolves, at distinct positions of the list; never draws forever: when
     /// the list cannot fill every slot, what could be filled is returned and \a message tells why.
-    QVector<Exercise> setExercises(int count, const ExerciseLookup &lookup, QString *message);
+    QVector<Exercise> setExercises(int count, const ExerciseLookup &lookup, ProgramRandom &random, QString *message);
 
     /// Writes the progress display to the progress file. Throws FileError when it cannot.
     void saveProgress();
@@ -99,8 +107,13 @@ public:
 
 private:
     Choice loadList(const PracticeSet &set);
+    int setCodeAt(int position) const;
+    QVector<Exercise> nextInOrder(const ExerciseLookup &lookup, QString *message);
+    /// Draws one exercise at a position not in \a used; false when none of them resolves.
+    bool drawOne(const ExerciseLookup &lookup, ProgramRandom &random, QSet<int> &used, Exercise *out) const;
     void startFixedOrder(ProgressKind kind);
 
+    DataTree m_tree;
     int m_setCode = 0;
     bool m_fixedOrderMode = false;
     ProgressKind m_progressKind = ProgressKind::Basic;

@@ -14,10 +14,10 @@ QString ReviewList::filePath()
     return DataPaths::exampleFolder() + QStringLiteral("/study_fukusyu.txt");
 }
 
-void ReviewList::load()
+void ReviewList::load(const DataTree &tree)
 {
     m_entries.clear();
-    const QString path = DataRoot::path(filePath());
+    const QString path = tree.path(filePath());
     if (!DataRoot::fileExists(path))
         return;
     LineList list;
@@ -32,12 +32,12 @@ void ReviewList::load()
     }
 }
 
-void ReviewList::save() const
+void ReviewList::save(const DataTree &tree) const
 {
     LineList list;
     for (const ReviewEntry &entry : m_entries)
         list.add(JoinCommaText({QString::number(entry.setCode), entry.number, entry.rightRun}));
-    list.saveToFile(DataRoot::writePath(filePath()), LineList::Durability::Synced);
+    list.saveToFile(tree.writePath(filePath()), LineList::Durability::Synced);
 }
 
 int ReviewList::indexOf(int setCode, const QString &number) const

@@ -6,6 +6,8 @@
 /// One exercise of the review set: the set it came from (its SetCode, which tells the example
 /// lookup where a plain number is) and its number, and the run in which it was last answered
 /// right since it was missed (empty when not yet).
+class DataTree;
+
 struct ReviewEntry
 {
     int setCode = 0;
@@ -23,10 +25,10 @@ public:
 
     /// Reads the file under the data root; a missing file is an empty list, a line that names no
     /// set and number is passed over. Throws FileError when the file exists but cannot be read.
-    void load();
+    void load(const DataTree &tree);
     /// Writes the file at once, replacing the old one only when the new one is whole and on the
     /// disk. Throws FileError (the old file then stays).
-    void save() const;
+    void save(const DataTree &tree) const;
 
     /// A wrong answer: the exercise joins the list, or starts again if it had one right run.
     /// Returns whether the list changed.

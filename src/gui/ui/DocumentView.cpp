@@ -1,6 +1,5 @@
 #include "DocumentView.h"
 
-#include "Shell.h"
 #include "learning/StudyTopics.h"
 
 #include <QPdfDocument>
@@ -72,9 +71,4 @@ int DocumentView::currentPage() const
     if (!m_view || m_document->pageCount() < 1)
         return 0;
     return m_view->pageNavigator()->currentPage() + 1;
-}
-
-void OpenDocumentWindow(const QString &path)
-{
-    OpenWithDesktop(QUrl::fromLocalFile(path));
 }

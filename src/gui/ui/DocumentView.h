@@ -37,6 +37,3 @@ private:
     QPdfDocument *m_document = nullptr; // not the view's child: it must outlive the view
     QString m_lastUrl;
 };
-
-/// Hands a document to the desktop's own viewer, in a window of its own.
-void OpenDocumentWindow(const QString &path);

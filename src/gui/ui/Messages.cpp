@@ -5,25 +5,12 @@
 #include <QMessageBox>
 
 namespace {
-MessageRecorder *g_recorder = nullptr;
-
 void showBox(QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, MessageTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 } // namespace
-
-MessageRecorder::MessageRecorder()
-    : m_outer(g_recorder)
-{
-    g_recorder = this;
-}
-
-MessageRecorder::~MessageRecorder()
-{
-    g_recorder = m_outer;
-}
 
 QString MessageTitle()
 {
@@ -34,18 +21,10 @@ QString MessageTitle()
 
 void ShowMessage(const QString &text)
 {
-    if (g_recorder) {
-        g_recorder->m_messages.append(text);
-        return;
-    }
     showBox(QMessageBox::NoIcon, text);
 }
 
 void ShowErrorMessage(const QString &text)
 {
-    if (g_recorder) {
-        g_recorder->m_messages.append(text);
-        return;
-    }
     showBox(QMessageBox::Critical, text);
 }

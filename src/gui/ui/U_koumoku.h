@@ -1,6 +1,11 @@
 #pragma once
 
+#include "WindowServices.h"
+#include "index/ItemSearchState.h"
+
 #include <QDialog>
+#include <QStringList>
+
 #include <array>
 #include <memory>
 
@@ -8,24 +13,20 @@ namespace Ui {
 class KoumokuDialog;
 }
 class QLabel;
-class QPushButton;
 class QFrame;
-class LinkLabel;
 class ResizeKit;
 
 /// The window "分類項目の検索": a keyword search over the item index, the items found, and up to
-/// four worked examples of the chosen item with their hints and answers.
+/// four worked examples of the chosen item with their hints and answers. What it shows is an
+/// ItemSearchState: each handler makes one call on it and render() shows the result.
 class TKoumokuDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TKoumokuDialog(QWidget *parent = nullptr);
+    explicit TKoumokuDialog(WindowServices services, QWidget *parent = nullptr);
     ~TKoumokuDialog() override;
 
-    /// The search mode kept in Landor's tag: 0 AND, 1 OR.
-    int mode() const { return m_andOrTag; }
-    /// 1 while the exact search is chosen, else 0.
-    int exact() const;
+    const ItemSearchState &state() const { return m_state; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -34,14 +35,19 @@ private slots:
     void EkoumokuKeyPress();
     void EkoumokuEnter();
     void LandorClick();
-    void RBnormalClick();
+    /// One of the two search options chosen: \a exact for 完全一致.
+    void RBnormalClick(bool exact);
     void LsaikenClick();
-    void LBhitdataClick();
+    /// Line \a row of the hit list chosen (-1 when none is).
+    void LBhitdataClick(int row);
     void Bkai1Click(int slot);
     void Lhint1Click(int slot);
     void BcloseClick();
 
 private:
+    void bindControls();
+    void render(const QStringList &messages = {});
+
     /// The controls of one example slot.
     struct Slot
     {
@@ -49,23 +55,14 @@ private:
         QLabel *title;
         QLabel *answerArea;
         QLabel *hintMirror; ///< hidden LhintM: mirrors the slot's hint
-        QLabel *answerMirror; ///< hidden Lkai: mirrors the slot's hint and answer
+        QLabel *answerMirror; ///< hidden Lkai: mirrors the slot's answer
         QFrame *mask;
     };
-    /// What a slot's example gives its hint link and answer button. The answer goes with the shown
-    /// item; the hint stays until another example is found for the slot.
-    struct SlotTexts
-    {
-        QString hint;
-        QString answer;
-    };
 
-    void ClearKoumokuDetail();
-    void showExample(int slot, const QString &number);
-
+    WindowServices m_services;
     std::unique_ptr<Ui::KoumokuDialog> m_ui;
     ResizeKit *m_resizeKit = nullptr;
     std::array<Slot, 4> m_slots {};
-    std::array<SlotTexts, 4> m_slotTexts;
-    int m_andOrTag = 0;
+    ItemSearchState m_state;
+    QStringList m_shownHits; ///< the hit list's lines as last rendered
 };

@@ -2,7 +2,6 @@
 
 #include "ui_U_saimoku.h"
 
-#include "Messages.h"
 #include "ResizeKit.h"
 #include "StatusHints.h"
 #include "analysis/AnalysisData.h"
@@ -45,10 +44,11 @@ bool holds(const QListWidget *list, const QStringList &items)
 }
 } // namespace
 
-TSaimokuDialog::TSaimokuDialog(QWidget *parent, std::shared_ptr<AnalysisData> data)
+TSaimokuDialog::TSaimokuDialog(WindowServices services, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SaimokuDialog>())
-    , m_data(data ? std::move(data) : std::make_shared<AnalysisData>(AnalysisData::load()))
+    , m_services(std::move(services))
+    , m_data(m_services.analysis)
 {
     m_ui->setupUi(this);
     m_resizeKit = new ResizeKit(this, QSize(1169, 733));
@@ -114,6 +114,13 @@ QComboBox *TSaimokuDialog::listWidget(AuxList list) const
     return lists[static_cast<int>(list)];
 }
 
+void TSaimokuDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // a file changed since it was read is read again when the window opens
+    render(m_data->refresh());
+}
+
 bool TSaimokuDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui->Esaimoku && event->type() == QEvent::KeyPress)
@@ -134,7 +141,6 @@ bool TSaimokuDialog::EsaimokuKeyPress(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return false; // typed normally
-    m_data->refresh(); // a file changed since it was read is read again
     render(m_state.enter(*m_data));
     return true; // Enter never reaches the dialog's buttons
 }
@@ -303,5 +309,5 @@ void TSaimokuDialog::render(const QStringList &messages)
         m_ui->Pzizyou->raise();
 
     for (const QString &message : messages)
-        ShowMessage(message);
+        m_services.show(message);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WindowServices.h"
 #include "analysis/AnalysisState.h"
 
 #include <QDialog>
@@ -22,8 +23,8 @@ class TSaimokuDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    /// \a data: what the analysis reads, shared with other windows; read here when not given.
-    explicit TSaimokuDialog(QWidget *parent = nullptr, std::shared_ptr<AnalysisData> data = nullptr);
+    /// The analysis reads the services' data, shared with the practice window.
+    explicit TSaimokuDialog(WindowServices services, QWidget *parent = nullptr);
     ~TSaimokuDialog() override;
 
     const AnalysisState &state() const { return m_state; }
@@ -31,6 +32,7 @@ public:
     QList<QCheckBox *> kindBoxes() const;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -62,6 +64,7 @@ private:
 
     std::unique_ptr<Ui::SaimokuDialog> m_ui;
     ResizeKit *m_resizeKit = nullptr;
+    WindowServices m_services;
     std::shared_ptr<AnalysisData> m_data;
     AnalysisState m_state;
 };

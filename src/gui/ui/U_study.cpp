@@ -3,18 +3,16 @@
 #include "ui_U_study.h"
 
 #include "DocumentView.h"
-#include "Messages.h"
 #include "ResizeKit.h"
 #include "StatusHints.h"
-#include "datafiles/DataRoot.h"
-#include "datafiles/LineList.h"
 #include "learning/StudyTopics.h"
 
-#include <QFileInfo>
 #include <QHideEvent>
+#include <QSignalBlocker>
 
-TDialogStudy::TDialogStudy(QWidget *parent)
+TDialogStudy::TDialogStudy(WindowServices services, QWidget *parent)
     : QDialog(parent)
+    , m_services(std::move(services))
     , m_ui(std::make_unique<Ui::DialogStudy>())
 {
     m_ui->setupUi(this);
@@ -28,9 +26,14 @@ TDialogStudy::TDialogStudy(QWidget *parent)
     m_ui->LbunFnm->hide();
     m_documentView = new DocumentView(m_ui->Pwebpage);
 
+    const QRadioButton *const setButtons[] = {m_ui->RBkihon, m_ui->RBouyou, m_ui->RBhojo, m_ui->RBrui0, m_ui->RBrui1,
+        m_ui->RBrui2, m_ui->RBrui3, m_ui->RBrui4, m_ui->RBrui5, m_ui->RBrui6, m_ui->RBrui7, m_ui->RBrui8, m_ui->RBrui9};
+    static_assert(std::size(setButtons) == kTopicSetCount);
     for (int i = 0; i < kTopicSetCount; ++i)
-        connect(setButton(i), &QRadioButton::clicked, this, [this, i] { RBkihonClick(setButton(i)); });
+        connect(setButtons[i], &QRadioButton::clicked, this, [this, i] { RBkihonClick(i); });
     connect(m_ui->CBkubun, &QComboBox::activated, this, &TDialogStudy::CBkubunClick);
+    connect(m_ui->CBkubun, &QComboBox::editTextChanged, this,
+        [this](const QString &text) { m_state.setTopicText(text); });
     connect(m_ui->Bclose, &QPushButton::clicked, this, &TDialogStudy::BcloseClick);
 
     m_resizeKit = new ResizeKit(this, QSize(1136, 734));
@@ -39,65 +42,16 @@ TDialogStudy::TDialogStudy(QWidget *parent)
 
 TDialogStudy::~TDialogStudy() = default;
 
-QRadioButton *TDialogStudy::setButton(int index) const
+// ---- handlers: one call on the state each ------------------------------------------------------
+
+void TDialogStudy::RBkihonClick(int index)
 {
-    switch (index) {
-    case 0: return m_ui->RBkihon;
-    case 1: return m_ui->RBouyou;
-    case 2: return m_ui->RBhojo;
-    default: break;
-    }
-    return findChild<QRadioButton *>(QStringLiteral("RBrui%1").arg(qBound(0, index - 3, 9)));
+    render(m_state.chooseSet(m_services.tree, index));
 }
 
-QString TDialogStudy::documentUrl() const
+void TDialogStudy::CBkubunClick(int index)
 {
-    return m_documentView->lastUrl();
-}
-
-int TDialogStudy::documentViews() const
-{
-    return m_documentView->viewCount();
-}
-
-void TDialogStudy::RBkihonClick(QObject *sender)
-{
-    int index = -1;
-    for (int i = 0; i < kTopicSetCount; ++i)
-        if (sender == setButton(i))
-            index = i;
-    if (index < 0)
-        return;
-    const TopicSet set = StudyTopicSet(index);
-    m_ui->CBkubun->clear();
-    m_ui->CBkubun->setEditText(QString());
-    m_ui->Lkoumoku->setText(set.title);
-    m_document = DataRoot::path(set.document);
-    m_ui->LbunFnm->setText(m_document); // a mirror for the console
-
-    const QString listPath = DataRoot::path(set.topicList);
-    if (!DataRoot::fileExists(listPath)) {
-        ShowMessage(QStringLiteral("項目一覧ファイル %1 が見つかりません！").arg(QFileInfo(listPath).fileName()));
-        return;
-    }
-    LineList topics;
-    topics.loadFromFile(listPath);
-    m_ui->CBkubun->addItems(topics.lines());
-    m_ui->CBkubun->setEnabled(true);
-    m_ui->CBkubun->setCurrentIndex(-1);
-    m_ui->CBkubun->setEditText(QStringLiteral("選択して下さい。"));
-}
-
-void TDialogStudy::CBkubunClick()
-{
-    const QString line = m_ui->CBkubun->currentText();
-    m_documentView->renew();
-    const std::optional<int> page = TopicPage(line);
-    if (!page) {
-        ShowMessage(QStringLiteral("正しい文書を指定できませんでした！"));
-        return;
-    }
-    m_documentView->navigate(m_document, *page);
+    render(m_state.chooseTopic(index, m_ui->CBkubun->itemText(index)));
 }
 
 void TDialogStudy::BcloseClick()
@@ -107,7 +61,8 @@ void TDialogStudy::BcloseClick()
 
 void TDialogStudy::FormClose()
 {
-    m_documentView->drop();
+    m_state.close();
+    render();
 }
 
 void TDialogStudy::hideEvent(QHideEvent *event)
@@ -115,4 +70,40 @@ void TDialogStudy::hideEvent(QHideEvent *event)
     if (!event->spontaneous()) // closed (button, Escape or the frame), not minimised with its owner
         FormClose();
     QDialog::hideEvent(event);
+}
+
+// ---- render: the state, shown ------------------------------------------------------------------
+
+void TDialogStudy::render(const QStringList &messages)
+{
+    const StudyWindowState &s = m_state;
+    m_ui->Lkoumoku->setText(s.title);
+    m_ui->LbunFnm->setText(s.document); // a mirror for the console
+    {
+        QComboBox *box = m_ui->CBkubun;
+        const QSignalBlocker quiet(box);
+        QStringList shown;
+        for (int i = 0; i < box->count(); ++i)
+            shown.append(box->itemText(i));
+        if (shown != s.topics) {
+            box->clear();
+            box->addItems(s.topics);
+        }
+        box->setEnabled(s.topicsEnabled);
+        if (box->currentIndex() != s.topicIndex)
+            box->setCurrentIndex(s.topicIndex);
+        if (box->currentText() != s.topicText)
+            box->setEditText(s.topicText);
+    }
+    if (m_shownView != s.view.serial) {
+        m_shownView = s.view.serial;
+        if (!s.view.open)
+            m_documentView->drop();
+        else
+            m_documentView->renew();
+        if (s.view.open && s.view.page >= 0)
+            m_documentView->navigate(s.view.path, s.view.page);
+    }
+    for (const QString &message : messages)
+        m_services.show(message);
 }
