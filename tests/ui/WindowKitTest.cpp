@@ -51,7 +51,7 @@ TEST(ResizeKit, ScalesGeometryAndFontsFromTheDesignSize)
     auto *kit = new ResizeKit(&w.window, QSize(200, 100));
     w.window.show();
     w.window.resize(400, 200);
-    QApplication::processEvents();
+    UserInput::settle();
     EXPECT_EQ(w.panel->geometry(), QRect(20, 40, 200, 80));
     EXPECT_EQ(w.label->geometry(), QRect(10, 10, 100, 40));
     EXPECT_EQ(w.label->font().pixelSize(), 20);
@@ -61,7 +61,7 @@ TEST(ResizeKit, ScalesGeometryAndFontsFromTheDesignSize)
     EXPECT_EQ(ResizeKit::designGeometry(w.panel), QRect(10, 30, 100, 50));
 
     w.window.resize(200, 100);
-    QApplication::processEvents();
+    UserInput::settle();
     EXPECT_EQ(w.panel->geometry(), QRect(10, 30, 100, 50));
     EXPECT_EQ(w.label->font().pixelSize(), 10);
     EXPECT_DOUBLE_EQ(kit->scaleX(), 1.0);

@@ -7,6 +7,7 @@
 
 #include "ui/StudyWindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <stdexcept>
 
 namespace {
 
@@ -25,6 +27,18 @@ namespace {
 bool takesKeys()
 {
     return QGuiApplication::focusWindow() || QApplication::focusWidget() || QApplication::activeWindow();
+}
+
+/// How long a window system may take to activate a window that was shown: long enough for a busy
+/// machine; a window system that activates nothing costs this much once.
+constexpr int kActivationMs = 10000;
+
+/// Waits until a window of the program takes keys; a key typed when none does would go to another
+/// program, so the user's action cannot be done and an error says so.
+void waitForKeys()
+{
+    if (!takesKeys() && !QTest::qWaitFor(takesKeys, kActivationMs))
+        throw std::runtime_error("no window of the program is active: the keys have nowhere to go");
 }
 
 /// The middle of the part of \a line that the view shows: a line wider than its list is clicked
@@ -40,8 +54,14 @@ namespace UserInput {
 
 void settle()
 {
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
+    // until nothing is left to do, as a user's next action comes once the program is idle; a
+    // timer that fires at once and again would keep it busy, so the rounds are bounded
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    for (int round = 0; round < 100; ++round) {
+        QCoreApplication::sendPostedEvents();
+        if (!dispatcher->processEvents(QEventLoop::AllEvents))
+            break;
+    }
 }
 
 QWidget *focused()
@@ -114,8 +134,7 @@ void chooseItem(QComboBox *box, int index)
 
 void typeText(const QString &text)
 {
-    if (!takesKeys())
-        return;
+    waitForKeys();
     // one key a character, each carrying its text (Qt Test's own typing knows only Latin-1)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
@@ -139,8 +158,7 @@ void typeOver(QWidget *box, const QString &text)
 
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    if (!takesKeys())
-        return;
+    waitForKeys();
     QTest::keyClick(static_cast<QWidget *>(nullptr), key, modifiers);
     settle();
 }
@@ -151,7 +169,7 @@ void openStudyWindow(QDialog *window)
     window->setAttribute(Qt::WA_ShowModal, true);
     window->show();
     window->activateWindow();
-    (void)QTest::qWaitForWindowActive(window, 2000); // a window system that activates nothing is no error
+    (void)QTest::qWaitForWindowActive(window, kActivationMs); // a window system may activate nothing
     settle();
 }
 

@@ -28,7 +28,8 @@ QPoint linePoint(QListWidget *list, int row);
 void hover(QWidget *control, QPoint at = QPoint());
 /// Opens the drop-down list of \a box with a click on its arrow and clicks item \a index.
 void chooseItem(QComboBox *box, int index);
-/// Types \a text, character by character, into the focused control.
+/// Types \a text, character by character, into the focused control. Keys wait for a window of the
+/// program to be active; when none becomes active, they throw std::runtime_error.
 void typeText(const QString &text);
 /// Clicks into the edit box (or the edit part of a drop-down list) \a box unless it has the focus,
 /// and types \a text over what it holds (all of it selected and deleted first).
@@ -38,7 +39,8 @@ void typeOver(QWidget *box, const QString &text);
 void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 /// The control that has the keyboard focus, or null.
 QWidget *focused();
-/// Lets the events that a user's action posted (focus changes, layout, painting) happen.
+/// Lets the events that a user's action posted (focus changes, layout, painting) happen, until the
+/// program is idle.
 void settle();
 
 /// Shows \a window the way the main menu shows a study window (centred, modal) and lets the
