@@ -16,6 +16,8 @@ packages=(
     xdg-utils
     # a screen for the windows when there is none (screenshots, manual checks)
     xvfb xauth
+    # the soak run on a desktop (scripts/soak.sh): keyboard maps, a window manager, input, window properties
+    x11-xkb-utils openbox xdotool x11-utils
     # fuzzing and sanitizers
     clang libclang-rt-14-dev
     # the formatter the test script enforces

@@ -8,8 +8,9 @@
 #   BUILD_DIR  the build folder holding src/taxel (default: build)
 #   ROOT       the folder holding StudyTaxel/ (default: BUILD_DIR/sample; the full tree is BUILD_DIR/ndc9)
 #
-#   SOAK_SEED  seed of the input sequence (default: the current time); the same seed sends the same
+#   SOAK_SEED  seed of the input sequence (default: the current time); the same seed makes the same
 #              sequence of choices, so a failure can be replayed with SOAK_SEED=N and the same arguments
+#              (the windows may react at other moments, so a replay can part from the first run)
 #   SOAK_LOG   the log (default: soak-SEED.log in the current folder, or in BUILD_DIR when the current
 #              folder cannot be written)
 #
@@ -18,18 +19,29 @@
 # touches the data tree). Documents and web pages the program hands to the desktop go to a stand-in
 # `xdg-open` that only writes them to the log, so no browser or viewer is started.
 #
+# The input: the main window's menu buttons open the study windows (about one event in twenty goes
+# to the main window, never to its close button or title bar); in a study window, clicks, double and
+# right clicks, drags and wheel turns at random points, typed texts (Japanese words, full-width and
+# ASCII class numbers, punctuation, characters beyond code page 932, runs of 200 to 400 characters,
+# empty), Return, Tab, Shift+Tab, arrows, Home/End, Page Up/Down, space and editing keys, resizing,
+# and closing by Escape or the title-bar button; message boxes are answered by Return, Space,
+# Escape or their OK button. 5 to 30 ms pass between events besides the time xdotool takes.
+#
 # Every input is one line of the log: wall-clock time, seconds since the start, event number, the
 # window it was sent to and what was sent. Every 10 seconds the log gets the program's resident
-# memory (VmRSS) and CPU share, and the program is checked for being alive and answering.
+# memory (VmRSS), its CPU share and process state, and the program is checked for answering.
 #
 # Failures (exit status 1, the reason on the last line):
-#   - the program is gone (its exit status or the signal that ended it is given);
+#   - the program is gone (its exit status or the signal that ended it is given; a core file, where
+#     the system writes one into the working folder, is kept beside the log);
 #   - the program does not answer: every 10 seconds a Shift key press is sent to the focused window
-#     and the program must show within 10 seconds that it took the press from the X server. Qt writes
-#     the server time of every key or button press it handles into the window's _NET_WM_USER_TIME
-#     property, so a change of that property on any of its windows proves that its event loop is
-#     running; a blocked or busy-looping main thread leaves it unchanged. (X requests about the
-#     window are answered by the X server alone, so they would not notice a stuck program.);
+#     and the program must show within 10 seconds that it took the press from the X server (a stuck
+#     program is so found 10 to 20 seconds after it sticks). Qt writes the server time of every key
+#     or button press it handles into the window's _NET_WM_USER_TIME property, so a change of that
+#     property on any of its windows proves that its event loop is running; a blocked or busy-looping
+#     main thread leaves it unchanged. (X requests about the window are answered by the X server
+#     alone and would not notice a stuck program.) When the press finds no window of the program,
+#     it is sent again straight to the active or the main window after 3 and 6 seconds;
 #   - memory growth: the baseline is the VmRSS measured once the warm-up is over (after 2 minutes,
 #     or after 40 % of the run for runs shorter than 3 minutes); the run fails when three samples in
 #     a row (20 seconds and more) are over 110 % of the baseline, so a short peak (a large hit list,
@@ -39,7 +51,8 @@
 #     a sanitizer report in its output.
 # Exit status 2: wrong arguments, missing tools, or no X display could be started.
 #
-# Needs (Debian 12): bash, coreutils, procps, xvfb, openbox, xdotool, x11-utils (xprop).
+# Needs (Debian 12): bash, coreutils, findutils, xvfb, x11-xkb-utils (xkbcomp, setxkbmap), openbox,
+# xdotool, x11-utils (xprop).
 set -u -o pipefail
 export LC_ALL=C.UTF-8 # xdotool reads the text to type in the locale's encoding
 
@@ -73,11 +86,11 @@ if ! [[ $seed =~ ^[0-9]+$ ]]; then
 fi
 
 missing=()
-for tool in Xvfb openbox xdotool xprop timeout ps; do
+for tool in Xvfb xkbcomp setxkbmap openbox xdotool xprop timeout find; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    echo "soak: missing ${missing[*]} (Debian packages: xvfb openbox xdotool x11-utils coreutils procps)" >&2
+    echo "soak: missing ${missing[*]} (Debian packages: xvfb x11-xkb-utils openbox xdotool x11-utils coreutils findutils)" >&2
     exit 2
 fi
 if [ ! -d "$root/StudyTaxel" ]; then
@@ -130,7 +143,7 @@ say() {
 }
 
 now_ms
-start_ms=$NOW
+start_ms=$NOW run_start_ms=$NOW
 
 # ---------------------------------------------------------------------------------------------------
 # texts: picked with the event's own random numbers, so every event uses the same count of them
@@ -206,9 +219,10 @@ cp -a "$root/StudyTaxel" "$tmp/run/" || { echo "soak: cannot copy $root/StudyTax
 touch "$tmp/started"
 
 # the desktop's opener: the program hands documents and web pages to xdg-open
+printf -v quoted_log '%q' "$log"
 cat >"$tmp/bin/xdg-open" <<EOF
-#!/bin/sh
-printf '%s          desktop opener: %s\n' "\$(date +%H:%M:%S.%3N)" "\$*" >>'$log'
+#!/bin/bash
+printf '%s          desktop opener: %s\n' "\$(date +%H:%M:%S.%3N)" "\$*" >>$quoted_log
 EOF
 chmod +x "$tmp/bin/xdg-open"
 
@@ -332,7 +346,6 @@ note "started $program --root $tmp/run (pid $app_pid)"
 events=0 probes=0 probe_max=0 boxes=0
 rss_start='' rss_base='' rss_peak=0 rss_end='' over=0 base_at=''
 declare -A opened=()
-result=''
 
 program_output() {
     if [ -s "$tmp/program.out" ]; then
@@ -350,7 +363,10 @@ summary() {
         echo "  duration:       $(((NOW - run_start_ms) / 1000)) s of input (planned $((duration_ms / 1000)) s)"
         echo "  events sent:    $events, plus $probes answer checks (slowest answer $probe_max ms)"
         local opens='' name
-        for name in "${!opened[@]}"; do opens+="$name ${opened[$name]}, "; done
+        for name in rules practice analysis search; do opens+="$name ${opened[$name]:-0}, "; done
+        for name in "${!opened[@]}"; do
+            [[ $name == other* ]] && opens+="$name ${opened[$name]}, "
+        done
         echo "  windows opened: ${opens%, }"
         echo "  message boxes:  $boxes"
         echo "  memory (kB):    start ${rss_start:-?}, after warm-up ${rss_base:-?}${base_at:+ (at $base_at s)}, peak $rss_peak, end ${rss_end:-?}"
@@ -629,16 +645,15 @@ check_answers() {
             focus=$(timeout 5 xdotool getwindowfocus getwindowname 2>/dev/null)
             fail "the program did not answer a key press within 10 s (active window: ${W_NAME:-none}, focus: ${focus:-none})"
         fi
-        # the press may have gone to no window of the program: give one of them the focus and press again
+        # the press may have gone to no window of the program (the window manager may not have handed
+        # on the focus yet): send it straight to the active window, or else the main window
         if ((NOW - sent_ms >= (tries + 1) * 3000)); then
             tries=$((tries + 1))
             query_active
-            if [ "$W_KIND" = none ]; then
-                note "probe: no program window is active, activating the main window"
-                timeout 5 xdotool windowactivate "$main_win" >/dev/null 2>&1
-            fi
-            note "probe: key shift again"
-            timeout 5 xdotool key shift >/dev/null 2>&1
+            local to=$main_win
+            [ "$W_KIND" != none ] && to=$W_ID
+            note "probe: key shift sent to window $to"
+            timeout 5 xdotool key --window "$to" shift >/dev/null 2>&1
         fi
     done
 }

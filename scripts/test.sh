@@ -5,7 +5,9 @@
 #  2. a short fuzzing run of every reader of data text (skip: TAXEL_SKIP_FUZZ=1);
 #  3. everything with AddressSanitizer and UndefinedBehaviorSanitizer (skip: TAXEL_SKIP_SANITIZE=1);
 #  4. everything plainly, with the sample tree;
-#  5. the Debian package, unpacked and started as a user with a fresh home (scripts/package-check.sh;
+#  5. a minute of random input to the program on a private X display, on the sample tree
+#     (scripts/soak.sh; skip: TAXEL_SKIP_SOAK=1);
+#  6. the Debian package, unpacked and started as a user with a fresh home (scripts/package-check.sh;
 #     skip: TAXEL_SKIP_PACKAGE=1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,6 +34,11 @@ fi
 cmake -S . -B build -G Ninja
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure
+
+if [ "${TAXEL_SKIP_SOAK:-0}" != "1" ]; then
+    SOAK_LOG="$PWD/build/soak.log" scripts/soak.sh 1 build ||
+        { tail -40 build/soak.log; exit 1; }
+fi
 
 if [ "${TAXEL_SKIP_PACKAGE:-0}" != "1" ]; then
     scripts/package-check.sh build
