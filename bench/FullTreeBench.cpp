@@ -72,8 +72,9 @@ void search(benchmark::State &state, const QString &query, bool orSearch, bool e
     Times times;
     int hits = 0;
     for (auto _ : state)
-        times.us.push_back(timeOne(
-            state, [&] { hits = (orSearch ? SearchKoumokuOr(g_tree, query, exact) : SearchKoumokuAnd(g_tree, query, exact)).result; }));
+        times.us.push_back(timeOne(state, [&] {
+            hits = (orSearch ? SearchKoumokuOr(g_tree, query, exact) : SearchKoumokuAnd(g_tree, query, exact)).result;
+        }));
     state.counters["hits"] = hits;
     report(state, times, g_search);
 }

@@ -126,13 +126,14 @@ void timeBuilds(benchmark::State &state, QString (*makeRoot)(), QString &lastRoo
 
 void BM_IndexBuild(benchmark::State &state)
 {
-    timeBuilds(
-        state, freshIndexRoot, g_fastIndexRoot, g_fastIndexMs, [](const DataTree &tree) { return MakeKoumokuIndex(tree, [](const QString &) {}); });
+    timeBuilds(state, freshIndexRoot, g_fastIndexRoot, g_fastIndexMs,
+        [](const DataTree &tree) { return MakeKoumokuIndex(tree, [](const QString &) {}); });
 }
 
 void BM_IndexBuildReference(benchmark::State &state)
 {
-    timeBuilds(state, freshIndexRoot, g_slowIndexRoot, g_slowIndexMs, [](const DataTree &tree) { return reference::MakeKoumokuIndex(tree); });
+    timeBuilds(state, freshIndexRoot, g_slowIndexRoot, g_slowIndexMs,
+        [](const DataTree &tree) { return reference::MakeKoumokuIndex(tree); });
 }
 
 void BM_ExampleBuild(benchmark::State &state)
@@ -164,7 +165,8 @@ void BM_ExampleBuildFullTree(benchmark::State &state)
 
 void BM_ExampleBuildReference(benchmark::State &state)
 {
-    timeBuilds(state, freshExampleRoot, g_slowExampleRoot, g_slowExampleMs, [](const DataTree &tree) { return reference::MakeReidaiData(tree); });
+    timeBuilds(state, freshExampleRoot, g_slowExampleRoot, g_slowExampleMs,
+        [](const DataTree &tree) { return reference::MakeReidaiData(tree); });
 }
 
 const char16_t *const kQueries[] = {u"図書館", u"日本", u"小説", u"日本 歴史", u"教育", u"化学", u"学校/図書館"};

@@ -117,7 +117,8 @@ int RunSearch(AdminContext &ctx, const QStringList &arguments)
     QString query;
     if (!oneArgument(ctx, args, "search", &query))
         return 2;
-    const SearchResult found = orSearch ? SearchKoumokuOr(ctx.tree, query, exact) : SearchKoumokuAnd(ctx.tree, query, exact);
+    const SearchResult found
+        = orSearch ? SearchKoumokuOr(ctx.tree, query, exact) : SearchKoumokuAnd(ctx.tree, query, exact);
     if (ctx.json) {
         PrintJson(ctx,
             {{QStringLiteral("result"), found.result},

@@ -118,9 +118,9 @@ bool performPracticeStep(QWidget *window, const DriverStep &step, QString *error
         return performNumbered(window, step, error);
     if (verb == QLatin1String("type"))
         return typeAnswer(window, step, error);
-    static const QHash<QString, QString> buttons = {{QStringLiteral("ask"), QStringLiteral("Bques")},
-        {QStringLiteral("save"), QStringLiteral("BsaveLast")}, {QStringLiteral("back"), QStringLiteral("Lbefore")},
-        {QStringLiteral("reset"), QStringLiteral("Lreset")}};
+    static const QHash<QString, QString> buttons
+        = {{QStringLiteral("ask"), QStringLiteral("Bques")}, {QStringLiteral("save"), QStringLiteral("BsaveLast")},
+            {QStringLiteral("back"), QStringLiteral("Lbefore")}, {QStringLiteral("reset"), QStringLiteral("Lreset")}};
     if (buttons.contains(verb))
         return DriverSteps::click(window, buttons.value(verb), error);
     *error = QStringLiteral("unknown step");

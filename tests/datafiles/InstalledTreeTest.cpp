@@ -120,8 +120,7 @@ TEST(InstalledTree, ReadsTheUsersFileFirstWritesOnlyIntoTheUsersFolderAndSeesAnU
     saved.add(QStringLiteral("2"));
     saved.saveToFile(progress, LineList::Durability::Synced);
     EXPECT_EQ(tree.path(u"StudyTaxel/ReidaiData/study_kihon.txt"), progress) << "the user's file first";
-    EXPECT_EQ(
-        tree.path(u"StudyTaxel/ReidaiData/ren_num_kihon.txt"), installed.file("ReidaiData/ren_num_kihon.txt"));
+    EXPECT_EQ(tree.path(u"StudyTaxel/ReidaiData/ren_num_kihon.txt"), installed.file("ReidaiData/ren_num_kihon.txt"));
     EXPECT_EQ(filesUnder(user), QStringList {QStringLiteral("StudyTaxel/ReidaiData/study_kihon.txt")});
     EXPECT_LT(readFile(progress).size() + 4096 * 3, 100 * 1024) << "a few kilobytes per user";
     EXPECT_EQ(filesUnder(installed.root()), before) << "the installed tree is never written";

@@ -165,7 +165,7 @@ TEST(BuildFaults, OnAFullDiskEachFileIsOldOrNewAndTheMessageSaysWhatToRebuild)
     EXPECT_TRUE(leftovers(disk.path()).isEmpty());
 
     disk.fill();
-    EXPECT_TRUE(
-        failureOf(buildExamples, onDisk).contains(QStringLiteral("例題ファイル（StudyTaxel\\ReidaiData）は元のままです")));
+    EXPECT_TRUE(failureOf(buildExamples, onDisk)
+                    .contains(QStringLiteral("例題ファイル（StudyTaxel\\ReidaiData）は元のままです")));
     EXPECT_TRUE(leftovers(disk.path()).isEmpty());
 }

@@ -29,7 +29,10 @@ protected:
         all[slot] = line;
         file(name, all);
     }
-    ExampleTexts slot(const char *number, int k = 1) { return FindReidai(root.tree(), QString::fromLatin1(number), ExampleSlot(k)); }
+    ExampleTexts slot(const char *number, int k = 1)
+    {
+        return FindReidai(root.tree(), QString::fromLatin1(number), ExampleSlot(k));
+    }
     ExampleTexts practice(const char *number, int setCode = 0, bool fixed = false)
     {
         return FindReidai(root.tree(), QString::fromLatin1(number), ExampleCaller::Practice, setCode, fixed);

@@ -82,7 +82,8 @@ TEST(MakeKoumokuIndex, WritesTheTreeAndASecondBuildDoublesEveryFile)
             QStringLiteral("2,/010,図書館,としょかん,総記,図書館情報学,,6"), QStringLiteral("3,/290,X,,地理,地誌,,7"),
             QString(), QStringLiteral("4,/290,Y,,地理,地誌,7")});
     int working = 0; // once, after loading and before the first index line
-    EXPECT_EQ(MakeKoumokuIndex(root.tree(), [](const QString &) {},
+    EXPECT_EQ(MakeKoumokuIndex(
+                  root.tree(), [](const QString &) {},
                   [&] { working += 1 + static_cast<int>(SnapshotTree(root.path(kIndex)).size()); }),
         4);
     EXPECT_EQ(working, 1);

@@ -73,8 +73,10 @@ TEST_F(SearchTree, PartialSearchFindsEveryLineOfTheFileThatHoldsTheKey)
             QStringLiteral("00010,図書館,としょかん,総記,図書館情報学,010,a12/a13,10"),
             QStringLiteral("00020,公共図書館,こうきょう,総記,図書館,016.2,,20")}));
     // short queries are padded and read only their own file
-    EXPECT_EQ(keysOf(SearchKoumokuAnd(root.tree(), QStringLiteral("ab"), false).hits), QStringList({QStringLiteral("ab*")}));
-    EXPECT_EQ(keysOf(SearchKoumokuAnd(root.tree(), QStringLiteral("X"), false).hits), QStringList({QStringLiteral("X**")}));
+    EXPECT_EQ(
+        keysOf(SearchKoumokuAnd(root.tree(), QStringLiteral("ab"), false).hits), QStringList({QStringLiteral("ab*")}));
+    EXPECT_EQ(
+        keysOf(SearchKoumokuAnd(root.tree(), QStringLiteral("X"), false).hits), QStringList({QStringLiteral("X**")}));
     EXPECT_EQ(andCount(u"x"), 0);
 }
 
@@ -111,7 +113,8 @@ TEST_F(SearchTree, OrMergesAllKeywordsAndFailsWhenOneHasNoFile)
     const SearchResult missing = SearchKoumokuOr(root.tree(), QStringLiteral("図書館 nothing"), false);
     EXPECT_EQ(missing.result, -1);
     EXPECT_TRUE(missing.hits.isEmpty());
-    EXPECT_EQ(SearchKoumokuOr(root.tree(), QStringLiteral("図書館 図書館学"), false).result, 3); // found twice, listed once
+    EXPECT_EQ(
+        SearchKoumokuOr(root.tree(), QStringLiteral("図書館 図書館学"), false).result, 3); // found twice, listed once
 }
 
 TEST_F(SearchTree, QueriesWithoutKeywordsFindNothing)

@@ -38,8 +38,8 @@ TEST(DesktopEntryFile, PointsAtTheBinFolderUnderTheDataRootAndFailsQuietly)
     TempRoot root;
     QTemporaryDir desktop;
     QStringList shown;
-    createDesktopShortcut(QStringLiteral("/usr/bin/taxel"), desktop.path(), root.root() + QStringLiteral("/StudyTaxel/Bin/"),
-        [&](const QString &t) { shown.append(t); });
+    createDesktopShortcut(QStringLiteral("/usr/bin/taxel"), desktop.path(),
+        root.root() + QStringLiteral("/StudyTaxel/Bin/"), [&](const QString &t) { shown.append(t); });
     ASSERT_EQ(shown.size(), 1);
     QFile file(desktop.path() + QStringLiteral("/Taxel.desktop"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

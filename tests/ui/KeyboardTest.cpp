@@ -7,10 +7,10 @@
 #include "app/TaxelWindows.h"
 #include "app/U_taxel.h"
 #include "index/ItemIndexBuilder.h"
+#include "ui/DocumentView.h"
 #include "ui/Messages.h"
 #include "ui/U_koumoku.h"
 #include "ui/U_saimoku.h"
-#include "ui/DocumentView.h"
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 

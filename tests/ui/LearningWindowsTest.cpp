@@ -4,8 +4,8 @@
 #include "datafiles/ProgramRandom.h"
 #include "learning/PracticeState.h"
 #include "learning/PracticeWindowState.h"
-#include "ui/Messages.h"
 #include "ui/DocumentView.h"
+#include "ui/Messages.h"
 #include "ui/U_study.h"
 #include "ui/U_tutorial.h"
 

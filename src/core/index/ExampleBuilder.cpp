@@ -32,8 +32,8 @@ QString letteredFileName(int letter)
 
 int LoadReidaiAll(const DataTree &tree, LineList &kari, const MessageSink &show)
 {
-    return LoadMasterFile(tree, kari, DataPaths::exampleMaster(),
-        QStringLiteral("\\StudtTaxel\\ に例題データが見つかりません！"), show);
+    return LoadMasterFile(
+        tree, kari, DataPaths::exampleMaster(), QStringLiteral("\\StudtTaxel\\ に例題データが見つかりません！"), show);
 }
 
 QStringList EmptyExampleBlock(int block)
@@ -141,7 +141,10 @@ public:
     }
 
 private:
-    static QString relative(int letter) { return DataPaths::exampleFolder() + QLatin1Char('/') + letteredFileName(letter); }
+    static QString relative(int letter)
+    {
+        return DataPaths::exampleFolder() + QLatin1Char('/') + letteredFileName(letter);
+    }
 
     const DataTree &m_tree;
     std::array<LineList, 6> m_lists;

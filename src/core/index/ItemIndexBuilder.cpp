@@ -25,7 +25,8 @@ QString afterSlash(const QString &field, int limit)
 
 int LoadKoumokuAll(const DataTree &tree, LineList &kari, const MessageSink &show)
 {
-    return LoadMasterFile(tree, kari, DataPaths::itemMaster(), QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"), show);
+    return LoadMasterFile(
+        tree, kari, DataPaths::itemMaster(), QStringLiteral("\\StudtTaxel\\ に項目データが見つかりません！"), show);
 }
 
 QList<IndexEntry> IndexEntriesOf(const QString &masterLine)

@@ -4,9 +4,9 @@
 #include "datafiles/LineList.h"
 #include "index/ExampleLookup.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
-#include <QSet>
 #include <QVector>
 #include <functional>
 

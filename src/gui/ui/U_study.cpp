@@ -32,8 +32,8 @@ TDialogStudy::TDialogStudy(WindowServices services, QWidget *parent)
     for (int i = 0; i < kTopicSetCount; ++i)
         connect(setButtons[i], &QRadioButton::clicked, this, [this, i] { RBkihonClick(i); });
     connect(m_ui->CBkubun, &QComboBox::activated, this, &TDialogStudy::CBkubunClick);
-    connect(m_ui->CBkubun, &QComboBox::editTextChanged, this,
-        [this](const QString &text) { m_state.setTopicText(text); });
+    connect(
+        m_ui->CBkubun, &QComboBox::editTextChanged, this, [this](const QString &text) { m_state.setTopicText(text); });
     connect(m_ui->Bclose, &QPushButton::clicked, this, &TDialogStudy::BcloseClick);
 
     m_resizeKit = new ResizeKit(this, QSize(1136, 734));
