@@ -11,6 +11,7 @@
 #include "datafiles/TextFileCache.h"
 #include "index/ExampleBuilder.h"
 #include "index/ExampleLookup.h"
+#include "index/RecordLayout.h"
 #include "learning/AnswerJudge.h"
 #include "learning/PracticeState.h"
 #include "learning/StudyTopics.h"
@@ -139,17 +140,19 @@ private:
             if (line.isEmpty() || line.startsWith(QLatin1Char('*')))
                 continue;
             const QStringList fields = SplitCommaText(line);
-            if (fields.size() < 8) {
-                problem(file, i + 1, QStringLiteral("item record has %1 fields, needs 8").arg(fields.size()));
+            if (fields.size() < ItemRecord::FieldCount) {
+                problem(file, i + 1,
+                    QStringLiteral("item record has %1 fields, needs %2")
+                        .arg(fields.size())
+                        .arg(ItemRecord::FieldCount));
                 continue;
             }
-            if (fields[1].isEmpty())
+            if (fields[ItemRecord::ClassNumber].isEmpty())
                 problem(file, i + 1, QStringLiteral("item record without a class number"));
-            if (fields[2].isEmpty())
+            if (fields[ItemRecord::Name].isEmpty())
                 problem(file, i + 1, QStringLiteral("item record without an item name"));
-            if (!fields[1].isEmpty())
-                m_items.append({i + 1, fields[1].startsWith(QLatin1Char('/')) ? fields[1].mid(1, 8) : fields[1],
-                    fields[6].startsWith(QLatin1Char('/')) ? fields[6].mid(1, 25) : fields[6]});
+            if (!fields[ItemRecord::ClassNumber].isEmpty())
+                m_items.append({i + 1, ItemRecord::classNumber(fields), ItemRecord::examples(fields)});
         }
     }
 
@@ -164,11 +167,14 @@ private:
             if (line.isEmpty())
                 continue;
             const QStringList fields = SplitCommaText(line);
-            if (fields.size() < 3) {
-                problem(file, i + 1, QStringLiteral("example record has %1 fields, needs 3").arg(fields.size()));
+            if (fields.size() < ExampleLine::LeastFields) {
+                problem(file, i + 1,
+                    QStringLiteral("example record has %1 fields, needs %2")
+                        .arg(fields.size())
+                        .arg(ExampleLine::LeastFields));
                 continue;
             }
-            const QString &number = fields[0];
+            const QString &number = fields[ExampleLine::Number];
             if (number.isEmpty())
                 problem(file, i + 1, QStringLiteral("example record without a number"));
             else if (ExampleFileLetter(number) < 0 && ReadInt(number) < 1)

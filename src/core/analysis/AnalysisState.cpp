@@ -131,7 +131,14 @@ void AnalysisState::reset(bool spareHitList)
 
     for (FormulaRow &row : rows)
         row.kind = 0;
+    clearTables();
+    clearClassNumber();
+    if (!spareHitList)
+        hits.clear();
+}
 
+void AnalysisState::clearTables()
+{
     // Unticking runs a ticked box's behaviour, which empties and hides its lists; a box that was not
     // ticked runs nothing, so its lists keep what a re-analysis put there.
     setBox(1, false);
@@ -153,7 +160,10 @@ void AnalysisState::reset(bool spareHitList)
     periodNoteShown = false;
     emptyList(list(AuxList::Koumokuhyou));
     list(AuxList::Koumokuhyou).hidden = true;
+}
 
+void AnalysisState::clearClassNumber()
+{
     classNumber.clear();
     caption.clear(); // the caption goes with its class number
     mainClassName.clear();
@@ -169,9 +179,6 @@ void AnalysisState::reset(bool spareHitList)
     }
     basicPart.clear();
     extensionPart.clear();
-
-    if (!spareHitList)
-        hits.clear();
 }
 
 QStringList AnalysisState::analyze(const AnalysisData &data, const QString &scheduleLine)

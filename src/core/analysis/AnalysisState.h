@@ -116,6 +116,10 @@ struct AnalysisState
 
 private:
     void reset(bool spareHitList);
+    /// Every box unticked, every table list emptied and hidden, the structure texts cleared.
+    void clearTables();
+    /// The class number, its names and the parts of its formula rows cleared.
+    void clearClassNumber();
     /// A number longer than the schedule number chosen for it, which the section data does not
     /// explain, is read by the rules of synthesis (520.36: 52 + 036): the formula rows show what they
     /// find and the boxes of their tables are ticked.

@@ -628,42 +628,37 @@ QList<SynthesisPart> ScheduleSynthesis::derive(const Line &line) const
     return best.score >= 0 ? best.parts : inheritedParts;
 }
 
-SectionSynthesis ScheduleSynthesis::synthesisOf(const QString &number) const
+namespace {
+
+/// The basic part of \a s (what \a last, its last code, was added to, as the number writes it) and
+/// its extension (the digits that follow, as the tables write codes).
+void SetBasicAndExtension(SectionSynthesis &s, const QString &number, const QString &digits, const SynthesisPart &last)
 {
-    SectionSynthesis s;
-    s.parts = partsOf(number);
-    const QString digits = DigitsOf(number);
-    const SynthesisPart *last = nullptr;
-    for (const SynthesisPart &part : s.parts)
-        if (!part.alternative)
-            last = &part;
-    // A 3-digit number padded with zeros (810 = 8 + 1) is its own basic part: what follows it in a
-    // longer entry comes after its period, which the analysis skips.
-    const bool padded = number.size() == 3 && number.endsWith(u'0');
-    if (last && !padded) {
-        // the basic part: what the last code was added to, as the number writes it
-        // what the last code was added to as the number writes it (410 for 410.1), else the digits
-        // it stands on (16 for 161, 4 for 403)
-        const int stands = last->start;
-        const QString onDigits = digits.left(stands
-            - (last->joint == SynthesisPart::Joint::ZeroDoubled || last->joint == SynthesisPart::Joint::ZeroJoined
-                    ? 1
-                    : 0));
-        // a language is a number of its own (829.1 = 8 + 291): it is its basic part
-        const bool language
-            = last->kind == Language && number.size() > 3 && (digits.startsWith(u'8') || digits.startsWith(u'9'));
-        s.basic = language                    ? number
-            : number.startsWith(last->parent) ? last->parent
-            : onDigits.size() >= 3            ? NumberOfDigits(onDigits)
-                                              : onDigits;
-        // digits of the schedule's own after the last code (908.9 after 9 + 08): the number up to the
-        // code is the basic part, so that the extension is not split by the period
-        if (DigitsOf(s.basic).size() < 3 && last->end < digits.size() && last->end >= 3
-            && number.startsWith(NumberOfDigits(digits.left(last->end))))
-            s.basic = NumberOfDigits(digits.left(last->end));
-        // the extension as the digits that follow (213.6 after 21: 36), as the tables write codes
-        s.extension = digits.mid(DigitsOf(s.basic).size());
-    }
+    // what the last code was added to as the number writes it (410 for 410.1), else the digits it
+    // stands on (16 for 161, 4 for 403)
+    const int stands = last.start;
+    const QString onDigits = digits.left(stands
+        - (last.joint == SynthesisPart::Joint::ZeroDoubled || last.joint == SynthesisPart::Joint::ZeroJoined ? 1 : 0));
+    // a language is a number of its own (829.1 = 8 + 291): it is its basic part
+    const bool language
+        = last.kind == Language && number.size() > 3 && (digits.startsWith(u'8') || digits.startsWith(u'9'));
+    s.basic = language                   ? number
+        : number.startsWith(last.parent) ? last.parent
+        : onDigits.size() >= 3           ? NumberOfDigits(onDigits)
+                                         : onDigits;
+    // digits of the schedule's own after the last code (908.9 after 9 + 08): the number up to the
+    // code is the basic part, so that the extension is not split by the period
+    if (DigitsOf(s.basic).size() < 3 && last.end < digits.size() && last.end >= 3
+        && number.startsWith(NumberOfDigits(digits.left(last.end))))
+        s.basic = NumberOfDigits(digits.left(last.end));
+    // the extension as the digits that follow (213.6 after 21: 36)
+    s.extension = digits.mid(DigitsOf(s.basic).size());
+}
+
+/// The numbered notes that the parts of \a digits call for, each once, in the order found;
+/// \a geographyNine: the number is a schedule's .9 of geography (312.9), which adds note 6.
+QList<int> NotesOfParts(const QList<SynthesisPart> &parts, const QString &digits, bool geographyNine)
+{
     QList<int> notes;
     auto note = [&notes](int n) {
         if (!notes.contains(n))
@@ -672,7 +667,7 @@ SectionSynthesis ScheduleSynthesis::synthesisOf(const QString &number) const
     int forms = 0;
     QString firstForm;
     bool joined = false;
-    for (const SynthesisPart &part : s.parts) {
+    for (const SynthesisPart &part : parts) {
         if (part.joint == SynthesisPart::Joint::OwnZeroDropped)
             note(1);
         if (part.kind == Form && part.joint == SynthesisPart::Joint::ZeroDoubled)
@@ -700,12 +695,33 @@ SectionSynthesis ScheduleSynthesis::synthesisOf(const QString &number) const
                 note(17);
         }
     }
-    const Line *line = lineOfDigits(digits);
-    if (line && number.endsWith(QStringLiteral(".9")) && line->caption.contains(u"地理"))
+    if (geographyNine)
         note(6);
-    for (const SynthesisPart &part : s.parts)
+    for (const SynthesisPart &part : parts)
         if (part.kind == Sea && digits.startsWith(QStringLiteral("299")))
             note(14); // 299 has no instruction for the sea division, yet its numbers add it
+    return notes;
+}
+
+} // namespace
+
+SectionSynthesis ScheduleSynthesis::synthesisOf(const QString &number) const
+{
+    SectionSynthesis s;
+    s.parts = partsOf(number);
+    const QString digits = DigitsOf(number);
+    const SynthesisPart *last = nullptr;
+    for (const SynthesisPart &part : s.parts)
+        if (!part.alternative)
+            last = &part;
+    // A 3-digit number padded with zeros (810 = 8 + 1) is its own basic part: what follows it in a
+    // longer entry comes after its period, which the analysis skips.
+    const bool padded = number.size() == 3 && number.endsWith(u'0');
+    if (last && !padded)
+        SetBasicAndExtension(s, number, digits, *last);
+    const Line *line = lineOfDigits(digits);
+    const QList<int> notes = NotesOfParts(
+        s.parts, digits, line && number.endsWith(QStringLiteral(".9")) && line->caption.contains(u"地理"));
     s.firstNote = notes.value(0);
     s.secondNote = notes.value(1);
     if (padded && !s.parts.isEmpty() && s.firstNote)

@@ -1,5 +1,7 @@
 #include "ExampleBuilder.h"
 
+#include "RecordLayout.h"
+
 #include "MasterFile.h"
 
 #include "DeferredSaves.h"
@@ -167,10 +169,10 @@ int MakeReidaiData(const DataTree &tree, const MessageSink &show)
         if (line.isEmpty())
             continue;
         const QStringList fields = SplitCommaText(line);
-        if (fields.size() < 3 || fields.at(0).isEmpty())
+        if (fields.size() < ExampleLine::LeastFields || fields.at(ExampleLine::Number).isEmpty())
             continue;
-        const int letter = ExampleFileLetter(fields.at(0));
-        const int n = letter >= 0 ? 0 : ReadInt(fields.at(0));
+        const int letter = ExampleFileLetter(fields.at(ExampleLine::Number));
+        const int n = letter >= 0 ? 0 : ReadInt(fields.at(ExampleLine::Number));
         if (letter >= 0)
             lettered.add(letter, line);
         else if (n >= 1)

@@ -1,5 +1,7 @@
 #include "ExampleLookup.h"
 
+#include "RecordLayout.h"
+
 #include "datafiles/TextFileCache.h"
 
 #include "datafiles/CommaText.h"
@@ -65,11 +67,11 @@ bool blockLine(const LineList &list, int n, QString *line)
 void takeForSlot(const QString &line, ExampleTexts &out)
 {
     const QStringList f = SplitCommaText(WidenBlanks(line));
-    if (f.size() >= 2)
-        out.title = f.at(1);
-    if (f.size() >= 3) {
-        out.hint = f.at(2);
-        out.answer += answerParts(f, 2, false);
+    if (f.size() > ExampleLine::Title)
+        out.title = f.at(ExampleLine::Title);
+    if (f.size() > ExampleLine::Hint) {
+        out.hint = f.at(ExampleLine::Hint);
+        out.answer += answerParts(f, ExampleLine::Hint, false);
     }
 }
 
@@ -139,43 +141,51 @@ QString setFile(int setCode, int n)
     return {};
 }
 
+/// A lettered exercise (\a lettered its file): the first line that begins with \a number, or empty
+/// texts when none does.
+ExampleTexts findLettered(
+    const DataTree &tree, const QString &number, const QString &lettered, bool fixedOrderMode, TextFileCache *files)
+{
+    LineList read;
+    const LineList *list = linesOf(exampleFile(tree, lettered), files, read);
+    if (!list)
+        return failed(LookupResult::LetteredFileMissing);
+    ExampleTexts out;
+    out.aimWritten = fixedOrderMode;
+    for (const QString &raw : list->lines()) {
+        if (!raw.startsWith(number))
+            continue;
+        const QString line = WidenBlanks(raw);
+        if (line.contains(QStringLiteral("::空き番号")))
+            return failed(LookupResult::LetteredEmptySlot);
+        const QStringList f = SplitCommaText(line);
+        out.title = field(f, ExampleLine::Title);
+        if (fixedOrderMode) {
+            out.aim = field(f, ExampleLine::FixedAim);
+            out.hint = field(f, ExampleLine::FixedHint);
+            out.explanation = field(f, ExampleLine::FixedExplanation);
+            out.answer = answerParts(f, ExampleLine::FixedAnswer, true);
+        } else {
+            out.hint = field(f, ExampleLine::Hint);
+            out.answer = answerParts(f, ExampleLine::Answer, true);
+        }
+        break;
+    }
+    return found(out);
+}
+
 ExampleTexts findForPractice(
     const DataTree &tree, const QString &number, int setCode, bool fixedOrderMode, TextFileCache *files)
 {
-    ExampleTexts out;
-    LineList read;
     const QString lettered = letteredFile(number, true);
-    if (!lettered.isEmpty()) {
-        const LineList *list = linesOf(exampleFile(tree, lettered), files, read);
-        if (!list)
-            return failed(LookupResult::LetteredFileMissing);
-        out.aimWritten = fixedOrderMode;
-        for (const QString &raw : list->lines()) {
-            if (!raw.startsWith(number))
-                continue;
-            const QString line = WidenBlanks(raw);
-            if (line.contains(QStringLiteral("::空き番号")))
-                return failed(LookupResult::LetteredEmptySlot);
-            const QStringList f = SplitCommaText(line);
-            out.title = field(f, 1);
-            if (fixedOrderMode) {
-                out.aim = field(f, 2);
-                out.hint = field(f, 3);
-                out.explanation = field(f, 4);
-                out.answer = answerParts(f, 5, true);
-            } else {
-                out.hint = field(f, 2);
-                out.answer = answerParts(f, 3, true);
-            }
-            break;
-        }
-        return found(out); // also when no line begins with the number: empty texts
-    }
+    if (!lettered.isEmpty())
+        return findLettered(tree, number, lettered, fixedOrderMode, files);
 
     const int n = ReadInt(number);
     const QString name = setFile(setCode, n);
     if (name.isEmpty())
         return failed(LookupResult::NoFileForSet);
+    LineList read;
     const LineList *list = linesOf(exampleFile(tree, name), files, read);
     if (!list)
         return failed(LookupResult::SetFileMissing);
@@ -186,9 +196,10 @@ ExampleTexts findForPractice(
     if (line.contains(QStringLiteral("空き番号")))
         return failed(LookupResult::EmptySlot);
     const QStringList f = SplitCommaText(line);
-    out.title = field(f, 1);
-    out.hint = field(f, 2);
-    out.answer = answerParts(f, 3, true);
+    ExampleTexts out;
+    out.title = field(f, ExampleLine::Title);
+    out.hint = field(f, ExampleLine::Hint);
+    out.answer = answerParts(f, ExampleLine::Answer, true);
     return found(out);
 }
 

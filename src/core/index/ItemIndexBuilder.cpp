@@ -5,23 +5,13 @@
 #include "DeferredSaves.h"
 #include "IndexKey.h"
 #include "KeyList.h"
+#include "RecordLayout.h"
 #include "datafiles/CommaText.h"
 #include "datafiles/DataPaths.h"
 #include "datafiles/DataRoot.h"
 
 #include <QDir>
 #include <QSet>
-
-namespace {
-
-/// "/210.123456" → "210.1234" (at most \a limit characters after the slash); without a leading
-/// slash the field stays whole.
-QString afterSlash(const QString &field, int limit)
-{
-    return field.startsWith(QLatin1Char('/')) ? field.mid(1, limit) : field;
-}
-
-} // namespace
 
 int LoadKoumokuAll(const DataTree &tree, LineList &kari, const MessageSink &show)
 {
@@ -35,18 +25,15 @@ QList<IndexEntry> IndexEntriesOf(const QString &masterLine)
     if (masterLine.startsWith(QLatin1Char('*')))
         return entries;
     const QStringList f = SplitCommaText(masterLine);
-    if (f.size() < 8 || f.at(1).isEmpty() || f.at(2).isEmpty())
+    if (f.size() < ItemRecord::FieldCount || f.at(ItemRecord::ClassNumber).isEmpty()
+        || f.at(ItemRecord::Name).isEmpty())
         return entries;
-
-    const QString tail = QLatin1Char(',') + f.at(3).left(30) + QLatin1Char(',') + f.at(4) + QLatin1Char(',') + f.at(5)
-        + QLatin1Char(',') + afterSlash(f.at(1), 8) + QLatin1Char(',') + afterSlash(f.at(6), 25) + QLatin1Char(',')
-        + f.at(7);
-    const QStringList keywords = MakeKeyList(f.at(2), ItemMode);
+    const QStringList keywords = MakeKeyList(f.at(ItemRecord::Name), ItemMode);
     for (const QString &keyword : keywords) {
         if (keyword.isEmpty())
             continue;
         const QString key = IndexKeyOf(keyword);
-        entries.append({key, key + tail});
+        entries.append({key, IndexLine::make(key, f)});
     }
     return entries;
 }

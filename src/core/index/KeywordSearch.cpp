@@ -2,6 +2,7 @@
 
 #include "IndexKey.h"
 #include "KeyList.h"
+#include "RecordLayout.h"
 #include "datafiles/DataRoot.h"
 #include "datafiles/LineList.h"
 #include "datafiles/NumberText.h"
@@ -11,9 +12,8 @@
 
 namespace {
 
-/// The fields of an index line or a hit line. The builder joins the fields with commas and no
-/// quoting, so a reading such as "ジンブン カガク" keeps its blank: the lines are cut at the commas
-/// only (the comma-text rule would cut at the blank too and shift every later field).
+/// The fields of an index line or a hit line, cut at the commas only (the comma-text rule would cut
+/// at the blank of a reading too and shift every later field).
 QStringList splitFields(const QString &line)
 {
     return line.split(QLatin1Char(','));
@@ -21,11 +21,12 @@ QStringList splitFields(const QString &line)
 
 bool matches(const QString &line, const QStringList &f, const QString &searchKey, bool exact)
 {
-    if (f.size() < 7)
+    if (f.size() < IndexLine::FieldCount)
         return false;
     if (!exact)
         return line.contains(searchKey);
-    return f.at(0) == searchKey || f.at(2) == searchKey || f.at(3) == searchKey;
+    return f.at(IndexLine::Key) == searchKey || f.at(IndexLine::MainClassName) == searchKey
+        || f.at(IndexLine::DivisionName) == searchKey;
 }
 
 /// Adds the hit lines of one keyword's index file to \a hits; false when the file does not exist
@@ -43,7 +44,7 @@ bool collect(const DataTree &tree, const QString &keyword, bool exact, QStringLi
     for (const QString &line : index.lines()) {
         const QStringList fields = splitFields(line);
         if (matches(line, fields, searchKey, exact))
-            hits.append(SortKeyOf(fields.at(6)) + QLatin1Char(',') + line);
+            hits.append(SortKeyOf(fields.at(IndexLine::SortNumber)) + QLatin1Char(',') + line);
     }
     return true;
 }
@@ -62,15 +63,16 @@ HitFields SplitHitLine(const QString &hitLine)
 {
     HitFields hit;
     const QStringList f = splitFields(hitLine);
-    if (f.size() < 7)
+    constexpr int after = 1; // the sort key before the index line
+    if (f.size() < after + IndexLine::Examples + 1)
         return hit;
     hit.valid = true;
-    hit.key = f.at(1);
-    hit.reading = f.at(2);
-    hit.division1 = f.at(3);
-    hit.division2 = f.at(4);
-    hit.classNumber = f.at(5);
-    hit.examples = f.at(6);
+    hit.key = f.at(after + IndexLine::Key);
+    hit.reading = f.at(after + IndexLine::Reading);
+    hit.division1 = f.at(after + IndexLine::MainClassName);
+    hit.division2 = f.at(after + IndexLine::DivisionName);
+    hit.classNumber = f.at(after + IndexLine::ClassNumber);
+    hit.examples = f.at(after + IndexLine::Examples);
     return hit;
 }
 
