@@ -177,14 +177,10 @@ QString numberOfLine(const QString &line)
     return line.section(QLatin1Char(','), 0, 0);
 }
 
-} // namespace
-
-AuxTables CompleteTables(const AuxTables &sample, const QStringList &schedule, QStringList *report)
+/// Every place the generated items of 302, 382 and 469 name; where the three differ, the report
+/// says so and 302 holds.
+Table generatedPlaces(const QList<Line> &lines, QStringList *report)
 {
-    const QList<Line> lines = linesOf(schedule);
-    AuxTables tables = sample;
-
-    // the geographic table: every place the generated items of 302, 382 and 469 name
     Table places = placesUnder(lines, QStringLiteral("302"));
     for (const QString &other : {QStringLiteral("382"), QStringLiteral("469")}) {
         const Table more = placesUnder(lines, other);
@@ -198,53 +194,21 @@ AuxTables CompleteTables(const AuxTables &sample, const QStringList &schedule, Q
             }
         }
     }
-    Table geo = tableOf(sample[AuxTable::Tiri]);
-    complete(geo, places, true, AuxTableCaption(AuxTable::Tiri), report);
-    tables[AuxTable::Tiri] = entriesOf(geo);
+    return places;
+}
 
-    // the regional table: the Japanese places without their leading 1
-    Table regional = tableOf(sample[AuxTable::Tihou]);
-    Table japan;
-    for (auto it = geo.cbegin(); it != geo.cend(); ++it)
-        if (it.key().size() > 1 && it.key().startsWith(u'1'))
-            japan.insert(it.key().mid(1), it.value());
-    complete(regional, japan, true, AuxTableCaption(AuxTable::Tihou), report);
-    tables[AuxTable::Tihou] = entriesOf(regional);
+/// Completes table \a table of \a tables from \a found, as complete() does, and returns it.
+Table completeTable(AuxTables &tables, AuxTable table, const Table &found, bool replace, QStringList *report)
+{
+    Table entries = tableOf(tables[table]);
+    complete(entries, found, replace, AuxTableCaption(table), report);
+    tables[table] = entriesOf(entries);
+    return entries;
+}
 
-    // the seas: 299 + the sea code
-    Table seas;
-    for (const Line &line : lines)
-        if (line.digits.startsWith(QStringLiteral("299")) && line.digits.size() > 3 && !isParenthesised(line.caption))
-            seas.insert(line.digits.mid(3), line.caption);
-    Table sea = tableOf(sample[AuxTable::Kaiyou]);
-    complete(sea, seas, false, AuxTableCaption(AuxTable::Kaiyou), report);
-    tables[AuxTable::Kaiyou] = entriesOf(sea);
-
-    const Table languages = languagesOf(lines);
-    Table language = tableOf(sample[AuxTable::Gengo]);
-    complete(language, languages, false, AuxTableCaption(AuxTable::Gengo), report);
-    tables[AuxTable::Gengo] = entriesOf(language);
-
-    Table languageCommon = tableOf(sample[AuxTable::GengoCom]);
-    complete(
-        languageCommon, commonDivisionsOf(lines, language, u'8'), false, AuxTableCaption(AuxTable::GengoCom), report);
-    tables[AuxTable::GengoCom] = entriesOf(languageCommon);
-
-    Table literatureCommon = tableOf(sample[AuxTable::BungakuCom]);
-    complete(literatureCommon, commonDivisionsOf(lines, language, u'9'), false, AuxTableCaption(AuxTable::BungakuCom),
-        report);
-    tables[AuxTable::BungakuCom] = entriesOf(literatureCommon);
-
-    // the summary table: the hundred divisions as the schedules name them
-    Table divisions;
-    for (const Line &line : lines)
-        if (line.digits.size() == 3 && line.digits.endsWith(u'0'))
-            divisions.insert(line.digits.left(2), line.caption);
-    Table summary = tableOf(sample[AuxTable::Koumokuhyou]);
-    complete(summary, divisions, false, AuxTableCaption(AuxTable::Koumokuhyou), report);
-    tables[AuxTable::Koumokuhyou] = entriesOf(summary);
-
-    // the periods are checked against the schedules that mirror them
+/// The period tables are checked against the schedules that mirror them (210.2–210.7, 913.2–913.6).
+void checkPeriods(const AuxTables &tables, const QList<Line> &lines, QStringList *report)
+{
     for (const auto &[section, table, twoDigits] : {std::tuple {QStringLiteral("210"), AuxTable::ZidaiRekisi, true},
              std::tuple {QStringLiteral("913"), AuxTable::ZidaiBun, false}}) {
         for (const Line &line : lines) {
@@ -256,6 +220,42 @@ AuxTables CompleteTables(const AuxTables &sample, const QStringList &schedule, Q
                                    .arg(AuxTableCaption(table), code, line.number, line.caption));
         }
     }
+}
+
+} // namespace
+
+AuxTables CompleteTables(const AuxTables &sample, const QStringList &schedule, QStringList *report)
+{
+    const QList<Line> lines = linesOf(schedule);
+    AuxTables tables = sample;
+    const Table geo = completeTable(tables, AuxTable::Tiri, generatedPlaces(lines, report), true, report);
+
+    // the regional table: the Japanese places without their leading 1
+    Table japan;
+    for (auto it = geo.cbegin(); it != geo.cend(); ++it)
+        if (it.key().size() > 1 && it.key().startsWith(u'1'))
+            japan.insert(it.key().mid(1), it.value());
+    completeTable(tables, AuxTable::Tihou, japan, true, report);
+
+    // the seas: 299 + the sea code
+    Table seas;
+    for (const Line &line : lines)
+        if (line.digits.startsWith(QStringLiteral("299")) && line.digits.size() > 3 && !isParenthesised(line.caption))
+            seas.insert(line.digits.mid(3), line.caption);
+    completeTable(tables, AuxTable::Kaiyou, seas, false, report);
+
+    const Table language = completeTable(tables, AuxTable::Gengo, languagesOf(lines), false, report);
+    completeTable(tables, AuxTable::GengoCom, commonDivisionsOf(lines, language, u'8'), false, report);
+    completeTable(tables, AuxTable::BungakuCom, commonDivisionsOf(lines, language, u'9'), false, report);
+
+    // the summary table: the hundred divisions as the schedules name them
+    Table divisions;
+    for (const Line &line : lines)
+        if (line.digits.size() == 3 && line.digits.endsWith(u'0'))
+            divisions.insert(line.digits.left(2), line.caption);
+    completeTable(tables, AuxTable::Koumokuhyou, divisions, false, report);
+
+    checkPeriods(tables, lines, report);
     return tables;
 }
 
@@ -326,6 +326,59 @@ std::array<QStringList, 10> SectionFiles(
     return files;
 }
 
+namespace {
+
+/// The schedule line of \a number, or that of the longest schedule number it begins with, written
+/// for \a number (\a slashed: "/" and the number).
+QString scheduleLineFor(const QString &number, const QString &slashed, const QStringList &schedule)
+{
+    const QStringList hits = ScheduleHitsFor(number, schedule);
+    QString scheduleLine;
+    for (const QString &hit : hits)
+        if (SplitCommaText(hit).value(0) == slashed)
+            scheduleLine = hit;
+    if (scheduleLine.isEmpty() && !hits.isEmpty())
+        scheduleLine = slashed + hits.first().mid(hits.first().indexOf(QLatin1Char(',')));
+    return scheduleLine;
+}
+
+/// The count of the sample's section lines and fields that the derivation writes alike.
+struct Agreement
+{
+    int lines = 0;
+    int fields = 0;
+    int agreeing = 0;
+    int wholeLines = 0;
+    QStringList differences;
+
+    void compare(const QString &number, const QStringList &mine, const QStringList &derived)
+    {
+        static constexpr const char *names[]
+            = {"number", "section", "main class", "division", "descriptor", "formula 1", "formula 2", "formula 3"};
+        ++lines;
+        bool whole = true;
+        for (int field = 1; field < 8; ++field) {
+            const QString a = mine.value(field);
+            QString b = derived.value(field);
+            if (field == 4 && a.isEmpty() && b.startsWith(QStringLiteral("0/")))
+                b.clear(); // a plain number: the sample writes no descriptor
+            if (a.isEmpty() && b.isEmpty())
+                continue;
+            ++fields;
+            if (a == b) {
+                ++agreeing;
+                continue;
+            }
+            whole = false;
+            differences.append(QStringLiteral("%1 %2: sample 「%3」, derived 「%4」")
+                                   .arg(number, QString::fromLatin1(names[field]), a, b));
+        }
+        wholeLines += whole;
+    }
+};
+
+} // namespace
+
 QStringList CompareWithSample(
     const AuxTables &tables, const std::array<QStringList, 10> &schedules, const std::array<QStringList, 10> &sample)
 {
@@ -333,56 +386,25 @@ QStringList CompareWithSample(
     for (const QStringList &schedule : schedules)
         all += schedule;
     const ScheduleSynthesis synthesis(tables, all);
-    const char *const names[]
-        = {"number", "section", "main class", "division", "descriptor", "formula 1", "formula 2", "formula 3"};
-    QStringList differences;
-    int lineCount = 0;
-    int fieldCount = 0;
-    int agreeing = 0;
-    int wholeLines = 0;
+    Agreement agreement;
     for (std::size_t d = 0; d < 10; ++d) {
         for (const QString &line : sample[d]) {
             const QStringList mine = SplitCommaText(line);
             const QString number = mine.value(0).mid(1);
-            // the schedule line of the number, or of the longest schedule number it begins with
-            const QStringList hits = ScheduleHitsFor(number, schedules[d]);
-            QString scheduleLine;
-            for (const QString &hit : hits)
-                if (SplitCommaText(hit).value(0) == mine.value(0))
-                    scheduleLine = hit;
-            if (scheduleLine.isEmpty() && !hits.isEmpty())
-                scheduleLine = mine.value(0) + hits.first().mid(hits.first().indexOf(QLatin1Char(',')));
-            const QStringList derived = SplitCommaText(DeriveSectionLine(synthesis, scheduleLine));
-            ++lineCount;
-            bool whole = true;
-            for (int field = 1; field < 8; ++field) {
-                QString a = mine.value(field);
-                QString b = derived.value(field);
-                if (field == 4 && a.isEmpty() && b.startsWith(QStringLiteral("0/")))
-                    b.clear(); // a plain number: the sample writes no descriptor
-                if (a.isEmpty() && b.isEmpty())
-                    continue;
-                ++fieldCount;
-                if (a == b) {
-                    ++agreeing;
-                    continue;
-                }
-                whole = false;
-                differences.append(QStringLiteral("%1 %2: sample 「%3」, derived 「%4」")
-                                       .arg(number, QString::fromLatin1(names[field]), a, b));
-            }
-            wholeLines += whole;
+            const QString scheduleLine = scheduleLineFor(number, mine.value(0), schedules[d]);
+            agreement.compare(number, mine, SplitCommaText(DeriveSectionLine(synthesis, scheduleLine)));
         }
     }
+    const Agreement &t = agreement;
     QStringList report;
     report.append(QStringLiteral("sample section lines: %1, of them derived alike in every field: %2; fields: %3 of %4 "
                                  "agree (%5 %)")
-                      .arg(lineCount)
-                      .arg(wholeLines)
-                      .arg(agreeing)
-                      .arg(fieldCount)
-                      .arg(fieldCount ? 100.0 * agreeing / fieldCount : 100.0, 0, 'f', 1));
-    report += differences;
+                      .arg(t.lines)
+                      .arg(t.wholeLines)
+                      .arg(t.agreeing)
+                      .arg(t.fields)
+                      .arg(t.fields ? 100.0 * t.agreeing / t.fields : 100.0, 0, 'f', 1));
+    report += t.differences;
     return report;
 }
 

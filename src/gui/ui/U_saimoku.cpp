@@ -240,7 +240,16 @@ void TSaimokuDialog::CBkoumokuCHClick()
 
 void TSaimokuDialog::render(const QStringList &messages)
 {
-    const AnalysisState &s = m_state;
+    renderNumber(m_state);
+    renderFormula(m_state);
+    renderTables(m_state);
+    renderNotes(m_state);
+    for (const QString &message : messages)
+        m_services.show(message);
+}
+
+void TSaimokuDialog::renderNumber(const AnalysisState &s)
+{
     if (m_ui->Esaimoku->text() != s.entry)
         m_ui->Esaimoku->setText(s.entry);
     if (s.focusEntry) {
@@ -262,6 +271,10 @@ void TSaimokuDialog::render(const QStringList &messages)
         m_ui->CBsanzi->addItems(s.sectionNames);
     }
     m_ui->CBsanzi->setCurrentIndex(s.sectionIndex);
+}
+
+void TSaimokuDialog::renderFormula(const AnalysisState &s)
+{
     setTextOf(m_ui->SThojoKoumoku, s.kindCaption);
     QLabel *const formulaFields[] = {m_ui->STgousei1, m_ui->STgousei2, m_ui->STgousei3};
     QLabel *const kindFields[] = {m_ui->SThojo1KM, m_ui->SThojo2KM, m_ui->SThojo3KM};
@@ -281,6 +294,10 @@ void TSaimokuDialog::render(const QStringList &messages)
     m_ui->Lkaisekiexp4->setVisible(s.structureNotes[2]);
     m_ui->Lkeisikiexp->setVisible(s.zeroNoteShown);
     m_ui->Lrekisiexp->setVisible(s.periodNoteShown);
+}
+
+void TSaimokuDialog::renderTables(const AnalysisState &s)
+{
     const QList<QCheckBox *> boxes = kindBoxes();
     for (int kind = 1; kind <= 9; ++kind) {
         const QSignalBlocker quiet(boxes.at(kind - 1));
@@ -296,7 +313,10 @@ void TSaimokuDialog::render(const QStringList &messages)
         if (i != static_cast<int>(AuxList::ZidaiBun))
             list->setVisible(!view.hidden);
     }
+}
 
+void TSaimokuDialog::renderNotes(const AnalysisState &s)
+{
     setTextOf(m_ui->STzizyou, s.firstNote);
     setTextOf(m_ui->STzizyou2, s.secondNote);
     const QRect design = ResizeKit::designGeometry(m_ui->Pzizyou);
@@ -307,7 +327,4 @@ void TSaimokuDialog::render(const QStringList &messages)
     m_ui->Pzizyou->setVisible(s.notesShown);
     if (s.notesShown)
         m_ui->Pzizyou->raise();
-
-    for (const QString &message : messages)
-        m_services.show(message);
 }

@@ -60,6 +60,14 @@ private:
     void kindBoxClick(int kind);
     /// Shows the state, then the messages of the action that made it.
     void render(const QStringList &messages = {});
+    /// The entry, the hit list and the names of the class number.
+    void renderNumber(const AnalysisState &s);
+    /// The formula rows, the basic and extension parts and the structure with its notes.
+    void renderFormula(const AnalysisState &s);
+    /// The table boxes and their lists.
+    void renderTables(const AnalysisState &s);
+    /// The notes panel.
+    void renderNotes(const AnalysisState &s);
     QComboBox *listWidget(AuxList list) const;
 
     std::unique_ptr<Ui::SaimokuDialog> m_ui;
