@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -24,8 +25,8 @@ void writePdf(const QString &path, int pages)
         writer.newPage();
 }
 
-/// A small data tree in which every file is present and every reference resolves.
-void writeCleanTree(const TempRoot &root)
+/// The masters, the tables, the schedules and the section files of a clean tree.
+void writeCleanData(const TempRoot &root)
 {
     writePdf(root.path(QStringLiteral("StudyTaxel/Taxelマニュアル.pdf")), 1);
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
@@ -48,6 +49,11 @@ void writeCleanTree(const TempRoot &root)
         root.writeLines(kData + QStringLiteral("Saimoku_%1.txt").arg(d), schedule);
         root.writeLines(kData + QStringLiteral("Youmoku_%1.txt").arg(d), sections);
     }
+}
+
+/// The study documents with their topic lists, and the exercise lists of a clean tree.
+void writeCleanStudy(const TempRoot &root)
+{
     QStringList parts {QStringLiteral("kiso"), QStringLiteral("ouyou"), QStringLiteral("hojo")};
     for (int d = 0; d <= 9; ++d)
         parts.append(QStringLiteral("rui%1").arg(d));
@@ -70,6 +76,13 @@ void writeCleanTree(const TempRoot &root)
         root.writeLines(
             kExamples + QStringLiteral("REI_%1.txt").arg(QString::fromLatin1(named[i])), L({u"1,題,ヒント,210"}));
     }
+}
+
+/// A small data tree in which every file is present and every reference resolves.
+void writeCleanTree(const TempRoot &root)
+{
+    writeCleanData(root);
+    writeCleanStudy(root);
     // the built index is newer than its master
     root.writeLines(
         QStringLiteral("StudyTaxel/KoumokuIndex/115/120/40"), L({u"日本史,ニホンシ,歴史,日本史,210.1,a1/2,10"}));
@@ -118,10 +131,11 @@ TEST(CheckCommand, ACompleteTreeChecksClean)
     EXPECT_TRUE(plain.out.contains(QStringLiteral(" files read, 0 problems found")));
 }
 
-TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
+namespace {
+
+/// One mistake per kind, each in its own line of a clean tree.
+void plantMistakes(const TempRoot &root)
 {
-    TempRoot root;
-    writeCleanTree(root);
     QFile::remove(root.path(kData + QStringLiteral("Youmoku_5.txt")));
     root.writeBytes(kData + QStringLiteral("hojo_gengo.txt"), QByteArray("01,\x82\x20\r\n"));
     root.writeLines(QStringLiteral("StudyTaxel/Koumoku_All.csv"),
@@ -144,17 +158,20 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
     QFile master(root.path(QStringLiteral("StudyTaxel/Reidai_All.csv")));
     master.open(QIODevice::ReadWrite);
     master.setFileTime(QDateTime::currentDateTime().addSecs(600), QFileDevice::FileModificationTime);
+}
 
-    int status = -1;
-    const QJsonArray problems = checkProblems(root, &status);
-    EXPECT_EQ(status, 1);
+struct ExpectedProblem
+{
+    QString file;
+    int line;
+    const char16_t *words;
+};
+
+/// What the check says about each planted mistake.
+std::vector<ExpectedProblem> plantedProblems()
+{
     const QString items = QStringLiteral("StudyTaxel/Koumoku_All.csv");
-    const struct
-    {
-        QString file;
-        int line;
-        const char16_t *words;
-    } expected[] = {
+    return {
         {kData + QStringLiteral("Youmoku_5.txt"), 0, u"missing (needed by the class-number analysis window)"},
         {kData + QStringLiteral("hojo_gengo.txt"), 0, u"not valid code page 932"},
         {items, 2, u"has 7 fields, needs 8"},
@@ -184,10 +201,23 @@ TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
         {kExamples + QStringLiteral("study_kihon.txt"), 1, u"does not hold a number"},
         {QStringLiteral("StudyTaxel/ReidaiData"), 0, u"older than Reidai_All.csv"},
     };
+}
+
+} // namespace
+
+TEST(CheckCommand, EveryPlantedMistakeIsReportedWithFileAndLine)
+{
+    TempRoot root;
+    writeCleanTree(root);
+    plantMistakes(root);
+    const std::vector<ExpectedProblem> expected = plantedProblems();
+    int status = -1;
+    const QJsonArray problems = checkProblems(root, &status);
+    EXPECT_EQ(status, 1);
     for (const auto &e : expected)
         EXPECT_TRUE(reported(problems, e.file, e.line, QString::fromUtf16(e.words)))
             << e.file.toStdString() << ":" << e.line << " " << QString::fromUtf16(e.words).toStdString() << "\n"
             << QJsonDocument(problems).toJson().toStdString();
-    EXPECT_EQ(problems.size(), static_cast<qsizetype>(std::size(expected)))
+    EXPECT_EQ(problems.size(), static_cast<qsizetype>(expected.size()))
         << QJsonDocument(problems).toJson().toStdString();
 }

@@ -132,42 +132,54 @@ TEST(InstalledTree, ReadsTheUsersFileFirstWritesOnlyIntoTheUsersFolderAndSeesAnU
     EXPECT_EQ(readFile(progress), QByteArray("2\r\n"));
 }
 
+namespace {
+
+/// What 0.1.0 left in the user's folder \a user: the whole tree copied, the learner's progress and
+/// review, and a file of the user's own.
+void writeOldCopy(const QString &user)
+{
+    for (const char *relative :
+        {"Koumoku_All.csv", "KoumokuIndex/1/2/3", "TaxelData/Saimoku_0.txt", "ReidaiData/ren_num_kihon.txt"})
+        writeFile(user + QStringLiteral("/StudyTaxel/") + QString::fromLatin1(relative), "old copy");
+    writeFile(user + QStringLiteral("/StudyTaxel/ReidaiData/study_kihon.txt"), "5\r\n");
+    writeFile(user + QStringLiteral("/StudyTaxel/ReidaiData/study_fukusyu.txt"), "10,1,\r\n");
+    writeFile(user + QStringLiteral("/StudyTaxel/memo.txt"), "mine");
+}
+
+/// The files a tidied copy keeps, relative to its StudyTaxel folder.
+QStringList keptAfterTidying()
+{
+    return {QStringLiteral("ReidaiData/study_fukusyu.txt"), QStringLiteral("ReidaiData/study_kihon.txt"),
+        QStringLiteral("memo.txt")};
+}
+
+} // namespace
+
 TEST(InstalledTree, AnOldFullCopyIsTidiedOnceKeepingTheLearnersFilesAndNamingOthers)
 {
     Installed installed;
     QTemporaryDir home;
     const QString user = home.path() + QStringLiteral("/Taxel");
-    // what 0.1.0 left: the whole tree copied, the learner's progress, and a file of the user's own
-    auto oldCopy = [&] {
-        for (const char *relative :
-            {"Koumoku_All.csv", "KoumokuIndex/1/2/3", "TaxelData/Saimoku_0.txt", "ReidaiData/ren_num_kihon.txt"})
-            writeFile(user + QStringLiteral("/StudyTaxel/") + QString::fromLatin1(relative), "old copy");
-        writeFile(user + QStringLiteral("/StudyTaxel/ReidaiData/study_kihon.txt"), "5\r\n");
-        writeFile(user + QStringLiteral("/StudyTaxel/ReidaiData/study_fukusyu.txt"), "10,1,\r\n");
-        writeFile(user + QStringLiteral("/StudyTaxel/memo.txt"), "mine");
-    };
-    const QStringList tidied {QStringLiteral("StudyTaxel/ReidaiData/study_fukusyu.txt"),
-        QStringLiteral("StudyTaxel/ReidaiData/study_kihon.txt"), QStringLiteral("StudyTaxel/memo.txt")};
-    auto learnersAndOwn = [&] { return filesUnder(user + QStringLiteral("/StudyTaxel")); };
-
-    oldCopy();
+    writeOldCopy(user);
     const DataRoot::StartRoot start = DataRoot::startRoot(QString(), home.path(), installed.root(), user);
     EXPECT_EQ(start.root, user);
     EXPECT_EQ(start.installed, installed.root());
     EXPECT_TRUE(start.problem.contains(QStringLiteral("StudyTaxel/memo.txt"))) << start.problem.toStdString();
-    QStringList expected;
-    for (const QString &file : tidied)
-        expected.append(file.mid(QStringLiteral("StudyTaxel/").size()));
-    EXPECT_EQ(learnersAndOwn(), expected);
+    EXPECT_EQ(filesUnder(user + QStringLiteral("/StudyTaxel")), keptAfterTidying());
     EXPECT_EQ(readFile(user + QStringLiteral("/StudyTaxel/ReidaiData/study_kihon.txt")), QByteArray("5\r\n"));
     EXPECT_FALSE(QFileInfo::exists(user + QStringLiteral("/StudyTaxel/KoumokuIndex"))) << "emptied folders go";
     EXPECT_TRUE(DataRoot::startRoot(QString(), home.path(), installed.root(), user).problem.isEmpty())
         << "the next start has nothing to say";
     EXPECT_FALSE(DataRoot::tidyOldCopy(installed.root(), user).found);
+}
 
 #ifdef Q_OS_UNIX
-    // two programs starting at once: one tidies, the other waits for it and finds nothing to do
-    oldCopy();
+TEST(InstalledTree, TwoProgramsStartingAtOnceTidyTheOldCopyOnce)
+{
+    Installed installed;
+    QTemporaryDir home;
+    const QString user = home.path() + QStringLiteral("/Taxel");
+    writeOldCopy(user);
     for (int i = 0; i < 1500; ++i) // enough for the second to arrive while the first is at work
         writeFile(user + QStringLiteral("/StudyTaxel/KoumokuIndex/9/9/%1").arg(i), "old");
     QList<pid_t> starts;
@@ -185,11 +197,11 @@ TEST(InstalledTree, AnOldFullCopyIsTidiedOnceKeepingTheLearnersFilesAndNamingOth
         ASSERT_TRUE(WIFEXITED(status));
         tidiers += WEXITSTATUS(status);
     }
-    EXPECT_EQ(tidiers, 1);
-    QStringList withIndex = expected;
+    EXPECT_EQ(tidiers, 1) << "one tidies, the other waits for it and finds nothing to do";
+    QStringList kept = keptAfterTidying();
     for (int i = 0; i < 1500; ++i)
-        withIndex.append(QStringLiteral("KoumokuIndex/9/9/%1").arg(i)); // not the package's: kept
-    withIndex.sort();
-    EXPECT_EQ(learnersAndOwn(), withIndex);
-#endif
+        kept.append(QStringLiteral("KoumokuIndex/9/9/%1").arg(i)); // not the package's: kept
+    kept.sort();
+    EXPECT_EQ(filesUnder(user + QStringLiteral("/StudyTaxel")), kept);
 }
+#endif

@@ -107,41 +107,54 @@ TEST(BuildFaults, ExampleBuildReportsTheFailingFileAndKeepsTheOthersWhole)
     EXPECT_FALSE(QFileInfo::exists(root.path(kExamples)));
 }
 
+namespace {
+
+/// Writes \a lines to \a path (code page 932 when it holds them all, UTF-8 otherwise, as Taxel writes).
+void writeList(const QString &path, const QStringList &lines)
+{
+    LineList list;
+    list.lines() = lines;
+    list.saveToFile(path);
+}
+
+/// An item master of \a items items under \a root, every item a keyword file of its own.
+void writeMaster(const QString &root, int items)
+{
+    QStringList lines;
+    for (int i = 1; i <= items; ++i)
+        lines.append(QStringLiteral("%1,/%2,%3項目,,a,b,,%1")
+                         .arg(i)
+                         .arg(100 + i % 800)
+                         .arg(QChar(static_cast<char16_t>(0x4E00 + 37 * i))));
+    writeList(root + QStringLiteral("/StudyTaxel/Koumoku_All.csv"), lines);
+}
+
+/// The index built where there is room: from 40 items, then again from 400.
+QMap<QString, QByteArray> indexBuiltWithRoom()
+{
+    TempRoot roomy;
+    roomy.makeFolder(kIndex);
+    writeMaster(roomy.root(), 40);
+    EXPECT_GT(buildIndex(roomy.tree()), 0);
+    writeMaster(roomy.root(), 400);
+    EXPECT_GT(buildIndex(roomy.tree()), 0);
+    return SnapshotTree(roomy.path(kIndex));
+}
+
+} // namespace
+
 TEST(BuildFaults, OnAFullDiskEachFileIsOldOrNewAndTheMessageSaysWhatToRebuild)
 {
     FullDisk disk(512);
     if (!disk.mounted())
         GTEST_SKIP() << disk.reason().toStdString();
-    static const auto master = [](int items) {
-        QStringList lines;
-        for (int i = 1; i <= items; ++i)
-            lines.append(QStringLiteral("%1,/%2,%3項目,,a,b,,%1") // every item a keyword file of its own
-                             .arg(i)
-                             .arg(100 + i % 800)
-                             .arg(QChar(static_cast<char16_t>(0x4E00 + 37 * i))));
-        return lines;
-    };
-    auto writeMaster = [](const QString &root, int items) {
-        LineList list; // code page 932 does not hold every one of these: UTF-8 then, as Taxel writes it
-        list.lines() = master(items);
-        list.saveToFile(root + QStringLiteral("/StudyTaxel/Koumoku_All.csv"));
-    };
-    // what the index looks like when there is room: built from 40 items, then again from 400
-    TempRoot roomy;
-    roomy.makeFolder(kIndex);
-    writeMaster(roomy.root(), 40);
-    ASSERT_GT(buildIndex(roomy.tree()), 0);
-    writeMaster(roomy.root(), 400);
-    ASSERT_GT(buildIndex(roomy.tree()), 0);
-    const QMap<QString, QByteArray> fresh = SnapshotTree(roomy.path(kIndex));
+    const QMap<QString, QByteArray> fresh = indexBuiltWithRoom();
 
     const DataTree onDisk(disk.path());
     QDir(disk.path()).mkpath(kIndex);
     QDir(disk.path()).mkpath(kExamples);
     auto write = [&](const QString &relative, const QStringList &lines) {
-        LineList list;
-        list.lines() = lines;
-        list.saveToFile(disk.path() + QLatin1Char('/') + relative);
+        writeList(disk.path() + QLatin1Char('/') + relative, lines);
     };
     writeMaster(disk.path(), 40);
     ASSERT_GT(buildIndex(onDisk), 0);

@@ -84,6 +84,35 @@ TEST(LearnersFiles, AFullOrReadOnlyDiskKeepsTheProgressAndTheReviewSetAsTheyWere
 }
 
 #ifdef Q_OS_UNIX
+namespace {
+
+/// A program of its own that saves a thousand progress values into \a tree: writer 0 saves even
+/// numbers, writer 1 odd ones.
+pid_t startSaver(const DataTree &tree, int writer)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        PracticeState state(tree);
+        for (int i = 0; i < 1000; ++i) {
+            state.chooseStart(2 * i + writer);
+            state.saveProgress();
+        }
+        ::_exit(0);
+    }
+    return pid;
+}
+
+/// One whole progress file: digits and a line break.
+bool wholeProgress(const QByteArray &bytes)
+{
+    bool whole = bytes.endsWith("\r\n") && bytes.size() > 2;
+    for (qsizetype i = 0; whole && i + 2 < bytes.size(); ++i)
+        whole = bytes.at(i) >= '0' && bytes.at(i) <= '9';
+    return whole;
+}
+
+} // namespace
+
 TEST(LearnersFiles, TwoProgramsSavingAtOnceNeverLeaveAMixedEmptyOrMissingFile)
 {
     // on memory where there is some: a thousand synced saves each
@@ -98,17 +127,8 @@ TEST(LearnersFiles, TwoProgramsSavingAtOnceNeverLeaveAMixedEmptyOrMissingFile)
     }
     QList<pid_t> savers;
     for (int writer = 0; writer < 2; ++writer) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            PracticeState state(tree);
-            for (int i = 0; i < 1000; ++i) {
-                state.chooseStart(2 * i + writer); // one writer's numbers are even, the other's odd
-                state.saveProgress();
-            }
-            ::_exit(0);
-        }
-        savers.append(pid);
+        savers.append(startSaver(tree, writer));
+        ASSERT_GE(savers.last(), 0);
     }
     int reads = 0;
     QStringList bad;
@@ -123,10 +143,7 @@ TEST(LearnersFiles, TwoProgramsSavingAtOnceNeverLeaveAMixedEmptyOrMissingFile)
         const bool opened = in.open(QIODevice::ReadOnly);
         const QByteArray bytes = opened ? in.readAll() : QByteArray("(missing)");
         ++reads;
-        bool whole = bytes.endsWith("\r\n") && bytes.size() > 2;
-        for (qsizetype i = 0; whole && i + 2 < bytes.size(); ++i)
-            whole = bytes.at(i) >= '0' && bytes.at(i) <= '9';
-        if (!whole && bad.size() < 5)
+        if (!wholeProgress(bytes) && bad.size() < 5)
             bad.append(QString::fromLatin1(bytes.toPercentEncoding()));
     } while (running());
     for (pid_t pid : savers)

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -189,18 +190,34 @@ TEST(Keyboard, RulesStudyWindow)
     EXPECT_TRUE(messages.messages().isEmpty());
 }
 
-TEST(Keyboard, PracticeWindow)
+namespace {
+
+/// The practice window over a basic set of one exercise.
+class KeyboardPractice : public ::testing::Test
 {
+protected:
+    void SetUp() override
+    {
+        root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_kihon.txt"), L({u"k1"}));
+        root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_hojo.txt"), L({u"1"}));
+        root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_ouyou.txt"), L({u"1"}));
+        root.writeLines(
+            QStringLiteral("StudyTaxel/ReidaiData/REI_hojo.txt"), L({u"k1,学校図書館の本,ねらい,ヒント,解説,017"}));
+        window = std::make_unique<TTutorialDialog>(services.services());
+        UserInput::openStudyWindow(window.get());
+    }
+
     TempRoot root;
-    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_kihon.txt"), L({u"k1"}));
-    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_hojo.txt"), L({u"1"}));
-    root.writeLines(QStringLiteral("StudyTaxel/ReidaiData/ren_num_ouyou.txt"), L({u"1"}));
-    root.writeLines(
-        QStringLiteral("StudyTaxel/ReidaiData/REI_hojo.txt"), L({u"k1,学校図書館の本,ねらい,ヒント,解説,017"}));
-    RecordedServices services(root.tree(), true);
+    RecordedServices services {root.tree(), true};
     MessageRecorder &messages = services.messages();
-    TTutorialDialog window(services.services());
-    UserInput::openStudyWindow(&window);
+    std::unique_ptr<TTutorialDialog> window;
+};
+
+} // namespace
+
+TEST_F(KeyboardPractice, SetsAreOneGroupOfArrowKeys)
+{
+    TTutorialDialog &window = *this->window;
 
     // the sets are one group: one Tab stop, the arrow keys move between them and choose
     expectTabOrder(L({u"RBkihon", u"CBreinum", u"Bques"}));
@@ -223,6 +240,13 @@ TEST(Keyboard, PracticeWindow)
     UserInput::pressKey(Qt::Key_Up);
     EXPECT_EQ(focusedControl(), QStringLiteral("RBkihon"));
     EXPECT_FALSE(child<QWidget>(&window, "PkihonExp")->isHidden());
+}
+
+TEST_F(KeyboardPractice, EnterJudgesAnAnswerAndTheWindowStays)
+{
+    TTutorialDialog &window = *this->window;
+    tabTo(QStringLiteral("RBkihon"));
+    UserInput::pressKey(Qt::Key_Space);
     UserInput::pressKey(Qt::Key_Tab); // the number of exercises is fixed for the basic set
     EXPECT_EQ(focusedControl(), QStringLiteral("Bques"));
     UserInput::pressKey(Qt::Key_Space);
@@ -244,5 +268,5 @@ TEST(Keyboard, PracticeWindow)
     tabTo(QStringLiteral("CBstartNum"));
     UserInput::pressKey(Qt::Key_Return);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(messages.messages().size(), 1);
+    EXPECT_TRUE(messages.messages().isEmpty());
 }
