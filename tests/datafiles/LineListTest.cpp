@@ -2,6 +2,7 @@
 
 #include "datafiles/FileError.h"
 #include "datafiles/LineList.h"
+#include "datafiles/TextFileCache.h"
 
 #include <QDir>
 #include <QFile>
@@ -208,4 +209,24 @@ TEST(LineListLoad, GarbageAndHugeLinesLoadWithoutCrashing)
     const QStringList lone = linesOf(QByteArray("\xFF\xFE\x00\xD8\x41\x00", 6));
     ASSERT_EQ(lone.size(), 1);
     EXPECT_EQ(lone[0].size(), 2);
+}
+
+TEST(TextFileCache, AKeptNumberOfFilesForgetsTheOneUsedLongestAgo)
+{
+    TempRoot root;
+    for (const char *name : {"a", "b", "c"})
+        root.writeLines(QStringLiteral("StudyTaxel/") + QLatin1String(name), {QLatin1String(name)});
+    TextFileCache cache(2);
+    cache.lines(root.path(QStringLiteral("StudyTaxel/a")));
+    cache.lines(root.path(QStringLiteral("StudyTaxel/b")));
+    cache.lines(root.path(QStringLiteral("StudyTaxel/a"))); // a is now the newer of the two
+    const LineList *c = cache.lines(root.path(QStringLiteral("StudyTaxel/c")));
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->lines(), QStringList {QStringLiteral("c")});
+    EXPECT_EQ(cache.count(), 2);
+    // b went: read again, it is there as it is on the disk
+    root.writeLines(QStringLiteral("StudyTaxel/b"), {QStringLiteral("b2")});
+    EXPECT_EQ(cache.lines(root.path(QStringLiteral("StudyTaxel/b")))->lines(), QStringList {QStringLiteral("b2")});
+    EXPECT_EQ(cache.lines(root.path(QStringLiteral("StudyTaxel/missing"))), nullptr);
+    EXPECT_EQ(cache.count(), 2);
 }

@@ -9,6 +9,7 @@ const LineList *TextFileCache::lines(const QString &path)
 {
     if (!DataRoot::fileExists(path)) {
         m_files.remove(path);
+        m_order.removeOne(path);
         return nullptr;
     }
     const std::filesystem::path file(path.toStdU16String());
@@ -16,12 +17,23 @@ const LineList *TextFileCache::lines(const QString &path)
     const auto size = static_cast<std::int64_t>(std::filesystem::file_size(file, error));
     const std::int64_t modified = std::filesystem::last_write_time(file, error).time_since_epoch().count();
     auto it = m_files.find(path);
-    if (it != m_files.end() && it->size == size && it->modified == modified)
+    if (it != m_files.end() && it->size == size && it->modified == modified) {
+        used(path);
         return &it->list;
+    }
     Entry entry;
     entry.list.loadFromFile(path); // a failed read keeps nothing
     entry.size = size;
     entry.modified = modified;
-    it = m_files.insert(path, std::move(entry));
-    return &it->list;
+    m_files.insert(path, std::move(entry));
+    used(path);
+    return &m_files.find(path)->list;
+}
+
+void TextFileCache::used(const QString &path)
+{
+    m_order.removeOne(path);
+    m_order.append(path);
+    while (m_kept > 0 && m_order.size() > m_kept)
+        m_files.remove(m_order.takeFirst());
 }

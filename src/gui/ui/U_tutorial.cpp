@@ -63,13 +63,17 @@ void setItems(QComboBox *box, const QStringList &items)
     box->addItems(items);
 }
 
+/// The example files the window keeps read: enough for the three exercises of one question and
+/// the list they come from, while the sets of a long afternoon come and go.
+constexpr int kKeptExampleFiles = 4;
+
 } // namespace
 
 TTutorialDialog::TTutorialDialog(WindowServices services, QWidget *parent)
     : QDialog(parent)
     , m_services(std::move(services))
     , m_ui(std::make_unique<Ui::TutorialDialog>())
-    , m_examples(std::make_unique<TextFileCache>())
+    , m_examples(std::make_unique<TextFileCache>(kKeptExampleFiles))
 {
     m_ui->setupUi(this);
     QStringList messages;
