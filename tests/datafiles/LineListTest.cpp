@@ -60,6 +60,13 @@ TEST(LineListLoad, ByteOrderMarksSelectTheEncodingAndAreNotText)
     EXPECT_EQ(list.encoding(), LineList::Encoding::Utf8);
     EXPECT_EQ(list.lines(), L({u"\u3042", u"b"}));
 
+    // a mark saved twice: the second is text, and stays through a save
+    list.loadFromBytes("\xEF\xBB\xBF\xEF\xBB\xBFkeis");
+    EXPECT_EQ(list.lines(), QStringList {QChar(0xFEFF) + QStringLiteral("keis")});
+    LineList again;
+    again.loadFromBytes(list.toBytes());
+    EXPECT_EQ(again.lines(), list.lines());
+
     list.loadFromBytes(QByteArray("\xFF\xFE\x42\x30\r\0\n\0z\0", 10));
     EXPECT_EQ(list.encoding(), LineList::Encoding::Utf16LE);
     EXPECT_EQ(list.lines(), L({u"\u3042", u"z"}));

@@ -104,7 +104,10 @@ QString LineList::decode(const QByteArray &bytes, Encoding *detected, bool *erro
     QString text;
     if (n >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) {
         *detected = Encoding::Utf8;
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        // only the first mark tells the encoding: a second one is text, as in UTF-16, so that the
+        // lines read back the same after a save
+        QStringDecoder decoder(
+            QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
         text = decoder.decode(QByteArrayView(bytes.constData() + 3, n - 3));
         bad = decoder.hasError();
     } else if (n >= 2 && ((b[0] == 0xFF && b[1] == 0xFE) || (b[0] == 0xFE && b[1] == 0xFF))) {
