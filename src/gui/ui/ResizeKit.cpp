@@ -87,8 +87,8 @@ void ResizeKit::apply(QWidget *widget) const
         QFont font = widget->font();
         if (widget->property(kFontInPixels).toBool())
             font.setPixelSize(std::max(1, int(std::lround(size * factor))));
-        else
-            font.setPointSizeF(std::max(1.0, size * factor));
+        else // in half points: a window dragged through a hundred sizes uses a few fonts, not a hundred
+            font.setPointSizeF(std::max(1.0, std::round(size * factor * 2) / 2));
         if (font != widget->font())
             widget->setFont(font);
     }
