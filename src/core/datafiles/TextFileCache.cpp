@@ -32,6 +32,8 @@ const LineList *TextFileCache::lines(const QString &path)
 
 void TextFileCache::used(const QString &path)
 {
+    if (m_kept == 0)
+        return; // a cache that keeps every file needs no order
     m_order.removeOne(path);
     m_order.append(path);
     while (m_kept > 0 && m_order.size() > m_kept)
