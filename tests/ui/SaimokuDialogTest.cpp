@@ -386,4 +386,8 @@ TEST_F(SaimokuDialogTest, TheAnalysisSurvivesClosingAndReopening)
     EXPECT_TRUE(shown("Pzizyou"));
     EXPECT_EQ(window->state().division, 31);
     EXPECT_EQ(rowKinds(), (std::array<int, 3> {2, 0, 0}));
+    // closing drops what the lists' completers kept of typed texts; completing goes on as before
+    QLineEdit *place = child<QComboBox>("CBtiri1")->lineEdit();
+    UserInput::typeOver(place, QStringLiteral("5"));
+    EXPECT_EQ(place->text(), QStringLiteral("53,アメリカ合衆国"));
 }

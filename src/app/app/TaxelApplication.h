@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <functional>
 
+class QTimer;
+
 /// Runs one event delivery; the text of an error it throws goes to \a show (an error without a
 /// text as an empty text) and the delivery counts as not handled.
 bool RunGuarded(const std::function<bool()> &deliver, const MessageSink &show);
 
 /// The application object: an error that escapes an event handler is shown in the standard error
-/// message box (or given to the sink set in its place) and the program goes on.
+/// message box (or given to the sink set in its place) and the program goes on. Shortly after a
+/// window is closed, the memory freed with it is handed back to the system.
 class TaxelApplication final : public QApplication
 {
 public:
@@ -21,4 +24,5 @@ public:
 
 private:
     MessageSink m_showError;
+    QTimer *m_releaseFreed;
 };
