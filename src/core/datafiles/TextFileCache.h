@@ -24,6 +24,12 @@ public:
     /// FileError when it exists but cannot be read.
     const LineList *lines(const QString &path);
     int count() const { return static_cast<int>(m_files.size()); }
+    /// Forgets every file read.
+    void clear()
+    {
+        m_files.clear();
+        m_order.clear();
+    }
 
 private:
     struct Entry

@@ -63,8 +63,8 @@ void setItems(QComboBox *box, const QStringList &items)
     box->addItems(items);
 }
 
-/// The example files the window keeps read: enough for the three exercises of one question and
-/// the list they come from, while the sets of a long afternoon come and go.
+/// The example files the window keeps read while it is open: enough for the three exercises of one
+/// question and the list they come from, while the sets of a long afternoon come and go.
 constexpr int kKeptExampleFiles = 4;
 
 } // namespace
@@ -193,6 +193,14 @@ void TTutorialDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // a schedule or section file changed since it was read is read again when the window opens
     render(m_services.analysis->refresh());
+}
+
+void TTutorialDialog::hideEvent(QHideEvent *event)
+{
+    // a closed window keeps no example file (the largest hold thousands of lines, a megabyte or
+    // more); the first question after it opens reads them again
+    m_examples->clear();
+    QDialog::hideEvent(event);
 }
 
 // ---- handlers: one call on the state each ------------------------------------------------------

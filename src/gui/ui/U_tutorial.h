@@ -32,6 +32,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private slots:
     /// The basic set (-1) or the set of class \a classDigit (0 … 9).
