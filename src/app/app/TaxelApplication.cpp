@@ -73,8 +73,10 @@ void TaxelApplication::setErrorSink(MessageSink show)
 bool TaxelApplication::notify(QObject *receiver, QEvent *event)
 {
     if (event->type() == QEvent::Hide && receiver->isWidgetType()) {
+        // a closed window or dialog, not a tooltip or a drop-down that hides many times a minute
         const auto &widget = static_cast<const QWidget &>(*receiver);
-        if (widget.isWindow()) {
+        const Qt::WindowType type = widget.windowType();
+        if (type == Qt::Window || type == Qt::Dialog) {
             ForgetTypedTexts(widget);
             m_releaseFreed->start();
         }
