@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
     # build tools
     cmake ninja-build g++ pkg-config
-    # Qt 6: Core, Gui, Widgets (base), PDF view, uic/moc
-    qt6-base-dev qt6-base-dev-tools qt6-pdf-dev libgl-dev
+    # Qt 6: Core, Gui, Widgets (base), PDF view, uic/moc; the private headers for emptying the font cache
+    qt6-base-dev qt6-base-dev-tools qt6-pdf-dev libgl-dev qt6-base-private-dev
     # tests and benchmarks
     libgtest-dev libbenchmark-dev
     # Japanese fonts for the windows and the sample documents
