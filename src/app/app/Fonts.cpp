@@ -17,3 +17,10 @@ void InstallFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), proportionalGothic);
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), gothic);
 }
+
+QList<QFont> DesignFonts()
+{
+    const int points = 12;
+    return {QFont(QStringLiteral("Tahoma"), points), QFont(QStringLiteral("Tahoma"), points, QFont::Bold),
+        QFont(QStringLiteral("ＭＳ ゴシック"), points), QFont(QStringLiteral("ＭＳ Ｐゴシック"), points)};
+}

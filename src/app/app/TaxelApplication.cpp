@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QFontDatabase>
 #include <QPixmapCache>
 #include <QTimer>
 
@@ -77,6 +78,16 @@ TaxelApplication::TaxelApplication(int &argc, char **argv)
     mallopt(M_MMAP_THRESHOLD, kOwnPagesFrom);
 #endif
     QPixmapCache::setCacheLimit(kPixmapCacheKB);
+}
+
+void TaxelApplication::holdFonts(const QList<QFont> &fonts)
+{
+    // A raw font holds the font file its font draws Japanese from: emptying the font cache would
+    // otherwise close the files of the fonts every window uses, to open them again with the next
+    // window (a few MB of the file mapped in and out each time)
+    m_heldFonts.clear();
+    for (const QFont &font : fonts)
+        m_heldFonts.append(QRawFont::fromFont(font, QFontDatabase::Japanese));
 }
 
 void TaxelApplication::setErrorSink(MessageSink show)

@@ -3,6 +3,8 @@
 #include "datafiles/MessageSink.h"
 
 #include <QApplication>
+#include <QList>
+#include <QRawFont>
 #include <functional>
 
 class QTimer;
@@ -21,8 +23,11 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
     /// Where an escaped error goes from now on; an empty sink restores the message box.
     void setErrorSink(MessageSink show);
+    /// Keeps the files of \a fonts loaded until the program ends, whatever the windows give back.
+    void holdFonts(const QList<QFont> &fonts);
 
 private:
     MessageSink m_showError;
     QTimer *m_releaseFreed;
+    QList<QRawFont> m_heldFonts;
 };

@@ -16,7 +16,6 @@ void runMainMenu(const DataRoot::StartRoot &start, bool maintenance)
 {
     if (!start.problem.isEmpty())
         ShowMessage(start.problem);
-    InstallFontSubstitutions();
     const TaxelWindows windows(ProgramServices(DataTree(start)), maintenance);
     TMainForm &main = windows.mainForm();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -35,6 +34,8 @@ int main(int argc, char **argv)
     TaxelApplication app(argc, argv);
     QApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("taxel")); // the menu entry, for the desktop's taskbar
+    InstallFontSubstitutions();
+    app.holdFonts(DesignFonts());
     QStringList args = QCoreApplication::arguments().mid(1);
     const QString given = DataRoot::takeRootOption(args);
     const DataRoot::StartRoot start = DataRoot::startUp(given, QStringLiteral(TAXEL_INSTALLED_DATA));
