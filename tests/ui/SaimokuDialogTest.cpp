@@ -377,12 +377,14 @@ TEST_F(SaimokuDialogTest, PickingASectionNameShowsItsKindValue)
 TEST_F(SaimokuDialogTest, TheAnalysisSurvivesClosingAndReopening)
 {
     analyse(QStringLiteral("311.1"), {u"/311.1,政治学,社会科学,政治,12/311/1/7,a/2/53"});
+    ASSERT_TRUE(child<QLineEdit>("Esaimoku")->isUndoAvailable());
     click("Bclose");
     EXPECT_FALSE(window->isVisible());
     // what the closed window leaves behind is given back while its widgets keep their fonts
     QTest::qWait(700);
     UserInput::openStudyWindow(window.get());
     EXPECT_EQ(child<QLineEdit>("Esaimoku")->text(), QStringLiteral("311.1"));
+    EXPECT_FALSE(child<QLineEdit>("Esaimoku")->isUndoAvailable()); // the keys typed before are let go
     EXPECT_EQ(child<QListWidget>("LBhitdata")->count(), 1);
     EXPECT_EQ(text("STtaxel"), QStringLiteral("311.1"));
     EXPECT_EQ(listText("CBtiri1"), QStringLiteral("53,アメリカ合衆国"));

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QPixmapCache>
 #include <QTimer>
 
@@ -33,13 +34,21 @@ constexpr int kOwnPagesFrom = 256 * 1024;
 /// (deferred deletes, the style's clean-up) is over by then.
 constexpr int kReleaseAfterCloseMs = 500;
 
-/// The completer of an editable list keeps the matches of every text typed into it, and texts that
-/// matched nothing are never dropped; setting its model again empties that store.
+/// What a closed window kept of what was typed into it:
+/// - the completer of an editable list keeps the matches of every text typed into it, and texts
+///   that matched nothing are never dropped; setting its model again empties that store;
+/// - a text field keeps every key typed into it for undoing, without limit, until the program sets
+///   its text; setting it again to the text it shows empties that history and changes nothing else
+///   (no change is signalled for the same text).
 void ForgetTypedTexts(const QWidget &window)
 {
     for (QComboBox *list : window.findChildren<QComboBox *>()) {
         if (QCompleter *completer = list->completer())
             completer->setModel(list->model());
+    }
+    for (QLineEdit *field : window.findChildren<QLineEdit *>()) {
+        if (field->isUndoAvailable() || field->isRedoAvailable())
+            field->setText(field->text());
     }
 }
 
