@@ -3,6 +3,15 @@
 #include <QFont>
 #include <QStringList>
 
+namespace {
+
+// the families the windows are designed with
+constexpr QStringView kTahoma = u"Tahoma";
+constexpr QStringView kGothic = u"ＭＳ ゴシック";
+constexpr QStringView kProportionalGothic = u"ＭＳ Ｐゴシック";
+
+} // namespace
+
 void InstallFontSubstitutions()
 {
     const QStringList proportional {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
@@ -13,14 +22,14 @@ void InstallFontSubstitutions()
         QStringLiteral("VL Gothic"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("DejaVu Sans Mono")};
     const QStringList proportionalGothic {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
         QStringLiteral("VL PGothic"), QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), proportional);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), proportionalGothic);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), gothic);
+    QFont::insertSubstitutions(kTahoma.toString(), proportional);
+    QFont::insertSubstitutions(kProportionalGothic.toString(), proportionalGothic);
+    QFont::insertSubstitutions(kGothic.toString(), gothic);
 }
 
 QList<QFont> DesignFonts()
 {
     const int points = 12;
-    return {QFont(QStringLiteral("Tahoma"), points), QFont(QStringLiteral("Tahoma"), points, QFont::Bold),
-        QFont(QStringLiteral("ＭＳ ゴシック"), points), QFont(QStringLiteral("ＭＳ Ｐゴシック"), points)};
+    return {QFont(kTahoma.toString(), points), QFont(kTahoma.toString(), points, QFont::Bold),
+        QFont(kGothic.toString(), points), QFont(kProportionalGothic.toString(), points)};
 }

@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPixmapCache>
+#include <QRawFont>
 #include <QTimer>
 
 #ifdef __GLIBC__
@@ -88,6 +89,8 @@ TaxelApplication::TaxelApplication(int &argc, char **argv)
 #endif
     QPixmapCache::setCacheLimit(kPixmapCacheKB);
 }
+
+TaxelApplication::~TaxelApplication() = default;
 
 void TaxelApplication::holdFonts(const QList<QFont> &fonts)
 {

@@ -4,9 +4,10 @@
 
 #include <QApplication>
 #include <QList>
-#include <QRawFont>
 #include <functional>
 
+class QFont;
+class QRawFont;
 class QTimer;
 
 /// Runs one event delivery; the text of an error it throws goes to \a show (an error without a
@@ -20,6 +21,7 @@ class TaxelApplication final : public QApplication
 {
 public:
     TaxelApplication(int &argc, char **argv);
+    ~TaxelApplication() override;
     bool notify(QObject *receiver, QEvent *event) override;
     /// Where an escaped error goes from now on; an empty sink restores the message box.
     void setErrorSink(MessageSink show);
